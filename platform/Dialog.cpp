@@ -1,0 +1,253 @@
+#include "platform/Dialog.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "platform/PictureWidget.h"
+
+namespace platform {
+
+CDialog::CDialog(const DialogTemplate& dialogTemplate)
+    : template_(dialogTemplate),
+      font_(DialogFont(dialogTemplate.fontName, dialogTemplate.fontPoints)),
+      units_(font_) {
+    setWindowTitle(QString::fromUtf8(template_.caption));
+    setFont(font_);
+    setSizeGripEnabled(false);
+}
+
+CDialog::~CDialog() = default;
+
+void CDialog::BuildControls() {
+    if (built_)
+        return;
+    built_ = true;
+    for (const ControlTemplate& control : template_.controls) {
+        QWidget* widget = CreateControl(control);
+        widget->setGeometry(units_.Rect(control.x, control.y, control.cx, control.cy));
+        widget->setEnabled((control.style & kDisabled) == 0);
+        if (control.id != kNoId) {
+            widget->setObjectName(QString::number(control.id));
+            controls_[control.id] = widget;
+        }
+        widget->installEventFilter(this);
+    }
+    // Frames go to the back so that they neither hide nor swallow clicks
+    // meant for the controls drawn inside them.
+    for (QGroupBox* box : findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) {
+        box->lower();
+        box->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    // Radio groups: each run from a group start is exclusive on its own.
+    QButtonGroup* group = nullptr;
+    for (const ControlTemplate& control : template_.controls) {
+        if (control.style & kGroupStart)
+            group = nullptr;
+        if (control.kind != ControlKind::RadioButton)
+            continue;
+        if (group == nullptr)
+            group = new QButtonGroup(this);
+        group->addButton(static_cast<QRadioButton*>(GetDlgItem(control.id)));
+    }
+    setFixedSize(units_.X(template_.cx), units_.Y(template_.cy));
+}
+
+QWidget* CDialog::CreateControl(const ControlTemplate& control) {
+    const QString text = QString::fromUtf8(control.text);
+    const Qt::FocusPolicy focus = (control.style & kTabStop) ? Qt::StrongFocus : Qt::ClickFocus;
+    switch (control.kind) {
+    case ControlKind::PushButton: {
+        auto* button = new QPushButton(text, this);
+        button->setAutoDefault(true);
+        if ((control.style & kDefaultButton) && GetDefID() == 0)
+            button->setDefault(true);
+        button->setFocusPolicy(focus);
+        connect(button, &QPushButton::clicked, this, [this, id = control.id] { OnCommand(Notification::Clicked, id); });
+        return button;
+    }
+    case ControlKind::RadioButton: {
+        auto* radio = new QRadioButton(text, this);
+        radio->setAutoExclusive(false);
+        radio->setFocusPolicy(focus == Qt::ClickFocus ? Qt::StrongFocus : focus);
+        connect(radio, &QRadioButton::clicked, this, [this, id = control.id] { OnCommand(Notification::Clicked, id); });
+        return radio;
+    }
+    case ControlKind::CheckBox: {
+        auto* check = new QCheckBox(text, this);
+        check->setFocusPolicy(focus);
+        connect(check, &QCheckBox::clicked, this, [this, id = control.id] { OnCommand(Notification::Clicked, id); });
+        return check;
+    }
+    case ControlKind::Edit: {
+        auto* edit = new QLineEdit(this);
+        edit->setFocusPolicy(focus);
+        return edit;
+    }
+    case ControlKind::Label: {
+        auto* label = new QLabel(text, this);
+        // Static text wraps when the template gives it more than one line.
+        label->setWordWrap(units_.Y(control.cy) >= 2 * QFontMetrics(font_).height());
+        label->setAlignment((control.style & kCentered) ? Qt::AlignHCenter | Qt::AlignTop
+                                                        : Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    }
+    case ControlKind::GroupBox:
+        return new QGroupBox(text, this);
+    case ControlKind::Picture:
+        return new PictureWidget(control.pictureId, this);
+    case ControlKind::ListBox: {
+        auto* list = new QListWidget(this);
+        list->setFocusPolicy(focus);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        return list;
+    }
+    }
+    return new QWidget(this);
+}
+
+bool CDialog::Create(QWidget* owner) {
+    if (owner != nullptr && parentWidget() != owner) {
+        setParent(owner, windowFlags() | Qt::Dialog);
+    }
+    BuildControls();
+    if (OnInitDialog()) {
+        // The first enabled tab stop takes the focus, as the classic dialogs do.
+        for (const ControlTemplate& control : template_.controls) {
+            QWidget* widget = GetDlgItem(control.id);
+            if (widget && (control.style & kTabStop) && widget->isEnabled()) {
+                widget->setFocus(Qt::OtherFocusReason);
+                break;
+            }
+        }
+    }
+    return true;
+}
+
+int CDialog::DoModal(QWidget* owner) {
+    setWindowModality(owner ? Qt::WindowModal : Qt::ApplicationModal);
+    Create(owner);
+    const int result = exec();
+    return result;
+}
+
+void CDialog::EndDialog(int result) { done(result); }
+
+QWidget* CDialog::GetDlgItem(int id) const {
+    const auto found = controls_.find(id);
+    return found == controls_.end() ? nullptr : found->second;
+}
+
+void CDialog::EnableItem(int id, bool enable) {
+    if (QWidget* widget = GetDlgItem(id))
+        widget->setEnabled(enable);
+}
+
+int CDialog::GetDefID() const {
+    for (const auto& [id, widget] : controls_) {
+        if (auto* button = qobject_cast<QPushButton*>(widget); button && button->isDefault())
+            return id;
+    }
+    return 0;
+}
+
+int CDialog::ControlId(const QWidget* control) const {
+    for (const auto& [id, widget] : controls_) {
+        if (widget == control)
+            return id;
+    }
+    return kNoId;
+}
+
+const char* CDialog::WindowClassName(const QWidget* control) {
+    if (qobject_cast<const QLineEdit*>(control))
+        return "Edit";
+    if (qobject_cast<const QAbstractButton*>(control) || qobject_cast<const QGroupBox*>(control))
+        return "Button";
+    if (qobject_cast<const QListWidget*>(control))
+        return "ListBox";
+    if (qobject_cast<const QLabel*>(control) || dynamic_cast<const PictureWidget*>(control))
+        return "Static";
+    return "Dialog";
+}
+
+std::vector<int> CDialog::RadioGroupIds(int firstId) const {
+    std::vector<int> ids;
+    bool inGroup = false;
+    for (const ControlTemplate& control : template_.controls) {
+        if (inGroup && (control.style & kGroupStart))
+            break;
+        if (control.id == firstId)
+            inGroup = true;
+        if (inGroup && control.kind == ControlKind::RadioButton)
+            ids.push_back(control.id);
+    }
+    return ids;
+}
+
+bool CDialog::UpdateData(bool save) {
+    CDataExchange dx(*this, save);
+    DoDataExchange(dx);
+    return true;
+}
+
+bool CDialog::OnInitDialog() {
+    UpdateData(false);
+    return true;
+}
+
+void CDialog::DoDataExchange(CDataExchange&) {}
+
+bool CDialog::PreTranslateMessage(QKeyEvent*, QWidget*) { return false; }
+
+bool CDialog::OnCommand(Notification notification, int id) {
+    for (const CommandTable* table = GetCommandTable(); table; table = table->base) {
+        for (const CommandEntry& entry : table->entries) {
+            if (entry.notification == notification && entry.id == id) {
+                entry.handler(*this);
+                return true;
+            }
+        }
+    }
+    if (notification == Notification::Clicked && id == IDOK) {
+        OnOK();
+        return true;
+    }
+    if (notification == Notification::Clicked && id == IDCANCEL) {
+        OnCancel();
+        return true;
+    }
+    return false;
+}
+
+void CDialog::OnOK() {
+    if (UpdateData(true))
+        EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+// Esc and the close box arrive here: they are the cancel command.
+void CDialog::reject() { OnCommand(Notification::Clicked, IDCANCEL); }
+
+void CDialog::accept() { OnCommand(Notification::Clicked, IDOK); }
+
+bool CDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        // A key not taken by a control bubbles up to its parent; look at it
+        // only where it is addressed, so the filter sees each key once.
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget == focusWidget() && PreTranslateMessage(static_cast<QKeyEvent*>(event), widget))
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace platform
