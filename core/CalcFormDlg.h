@@ -60,7 +60,7 @@ protected:
 
     // Parses every field (magnitudes unless the field keeps its sign).
     std::vector<double> ParseFields() const;
-    void EnableByMode();
+    virtual void EnableByMode();
     void FormatFields(std::span<const double> values);
 
     std::vector<std::string> texts_;
