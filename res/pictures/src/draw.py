@@ -173,12 +173,13 @@ class Svg:
         elif anchor == "end":
             x -= total
         for t, is_sub in split_label(s):
-            if is_sub:
-                self.text(x, base + 0.3 * size, t, size=sub, color=color)
-                x += text_width(t, sub)
-            else:
-                self.text(x, base, t, size=size, color=color)
-                x += text_width(t, size)
+            fs = sub if is_sub else size
+            # SVG drops leading and trailing blanks, so advance over them here
+            lead = t[:len(t) - len(t.lstrip())]
+            x += text_width(lead, fs)
+            if t.strip():
+                self.text(x, base + (0.3 * size if is_sub else 0), t.strip(), size=fs, color=color)
+            x += text_width(t.lstrip(), fs)
 
     def heading(self, s, y=18, size=TITLE):
         self.text(self.width / 2.0, y, s, size=size, anchor="middle", bold=True)
@@ -409,8 +410,12 @@ def current_arrow(svg, p, q):
     arrow(svg, p, q, color=RED, width=LW + 0.5)
 
 
-def voltage_arrow(svg, p, q):
-    """Blue arrow for a voltage, drawn beside the part, pointing to the + end."""
+def voltage_arrow(svg, p, q, over=()):
+    """Blue arrow for a voltage, drawn beside the part, pointing to the + end.
+    Wires it crosses without connecting are listed in over as (x, y) points
+    and get a small gap under the arrow."""
+    for x, y in over:
+        svg.rect(x - 3.5, y - 2, 7, 4, fill=BG, stroke="none")
     arrow(svg, p, q, color=BLUE, width=LW)
 
 
