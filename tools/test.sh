@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds with warnings as errors and runs every test.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD_DIR:-$top/build}
+bash "$top/tools/install-deps.sh"
+cmake -S "$top" -B "$build" -G Ninja -DVOLTARIS_WERROR=ON
+cmake --build "$build" -j"$(nproc)"
+ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
