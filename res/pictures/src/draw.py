@@ -339,16 +339,16 @@ def ic555(svg, x, y, w, h, pins, lead=10):
     for pin, (side, off) in sorted(pins.items()):
         if side == "L":
             a, b = (x, y + off), (x - lead, y + off)
-            svg.text(x - 2, y + off - 3, str(pin), size=SMALL - 1, anchor="end")
+            svg.text(x - 2, y + off - 3, str(pin), size=SMALL, anchor="end")
         elif side == "R":
             a, b = (x + w, y + off), (x + w + lead, y + off)
-            svg.text(x + w + 2, y + off - 3, str(pin), size=SMALL - 1)
+            svg.text(x + w + 2, y + off - 3, str(pin), size=SMALL)
         elif side == "T":
             a, b = (x + off, y), (x + off, y - lead)
-            svg.text(x + off + 2, y - 3, str(pin), size=SMALL - 1)
+            svg.text(x + off + 2, y - 3, str(pin), size=SMALL)
         else:
             a, b = (x + off, y + h), (x + off, y + h + lead)
-            svg.text(x + off + 2, y + h + 9, str(pin), size=SMALL - 1)
+            svg.text(x + off + 2, y + h + 9, str(pin), size=SMALL)
         wire(svg, a, b)
         ends[pin] = b
     return ends
