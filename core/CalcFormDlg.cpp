@@ -1,9 +1,9 @@
 #include "core/CalcFormDlg.h"
 
+#include <strings.h>
 #include <QKeyEvent>
 #include <algorithm>
 #include <cmath>
-#include <strings.h>
 
 #include "core/EngValue.h"
 #include "platform/HelpService.h"
@@ -67,9 +67,13 @@ void CCalcFormDlg::Recalculate() {
     UpdateData(false);
 }
 
-void CCalcFormDlg::OnHelpClicked() { platform::WinHelp(this, platform::HelpCommand::Context, form_.helpTopic); }
+void CCalcFormDlg::OnHelpClicked() {
+    platform::WinHelp(this, platform::HelpCommand::Context, form_.helpTopic);
+}
 
-void CCalcFormDlg::OnCloseClicked() { OnOK(); }
+void CCalcFormDlg::OnCloseClicked() {
+    OnOK();
+}
 
 bool CCalcFormDlg::PreTranslateMessage(QKeyEvent* event, QWidget* target) {
     const int key = event->key();

@@ -41,7 +41,7 @@ struct FormDescription {
 };
 
 class CCalcFormDlg : public platform::CDialog {
-public:
+  public:
     explicit CCalcFormDlg(const FormDescription& form);
 
     virtual void Recalculate();
@@ -52,7 +52,7 @@ public:
     const std::vector<std::string>& FieldTexts() const { return texts_; }
     const std::vector<int>& Modes() const { return modes_; }
 
-protected:
+  protected:
     bool OnInitDialog() override;
     void DoDataExchange(platform::CDataExchange& dx) override;
     bool PreTranslateMessage(QKeyEvent* event, QWidget* target) override;
@@ -66,7 +66,7 @@ protected:
     std::vector<std::string> texts_;
     std::vector<int> modes_;
 
-private:
+  private:
     bool IsRecalculatingId(int id) const;
 
     const FormDescription& form_;

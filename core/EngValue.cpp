@@ -29,7 +29,9 @@ bool IsCSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 size_t SkipDigits(const std::string& s, size_t i) {
     while (i < s.size() && IsDigit(s[i]))
@@ -131,7 +133,8 @@ std::string FormatTwoDecimals(double v) {
         return text;
     }
     std::array<char, 400> buffer{};
-    auto [ptr, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v, std::chars_format::fixed, 2);
+    auto [ptr, ec] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), v, std::chars_format::fixed, 2);
     if (ec != std::errc())
         return "Error";
     return std::string(buffer.data(), ptr);
@@ -139,20 +142,20 @@ std::string FormatTwoDecimals(double v) {
 
 const char* SuffixFor(int exponent) {
     switch (exponent) {
-    case 6:
-        return " M";
-    case 3:
-        return " K";
-    case 0:
-        return "  ";
-    case -3:
-        return " m";
-    case -6:
-        return " \xB5";
-    case -9:
-        return " n";
-    default:
-        return " p";
+        case 6:
+            return " M";
+        case 3:
+            return " K";
+        case 0:
+            return "  ";
+        case -3:
+            return " m";
+        case -6:
+            return " \xB5";
+        case -9:
+            return " n";
+        default:
+            return " p";
     }
 }
 

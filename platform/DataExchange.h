@@ -12,12 +12,12 @@ namespace platform {
 class CDialog;
 
 class CDataExchange {
-public:
+  public:
     CDataExchange(CDialog& dialog, bool save) : dialog_(dialog), save_(save) {}
     CDialog& Dialog() const { return dialog_; }
     bool Saving() const { return save_; }
 
-private:
+  private:
     CDialog& dialog_;
     bool save_;
 };

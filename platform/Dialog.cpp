@@ -64,51 +64,54 @@ QWidget* CDialog::CreateControl(const ControlTemplate& control) {
     const QString text = QString::fromUtf8(control.text);
     const Qt::FocusPolicy focus = (control.style & kTabStop) ? Qt::StrongFocus : Qt::ClickFocus;
     switch (control.kind) {
-    case ControlKind::PushButton: {
-        auto* button = new QPushButton(text, this);
-        button->setAutoDefault(true);
-        if ((control.style & kDefaultButton) && GetDefID() == 0)
-            button->setDefault(true);
-        button->setFocusPolicy(focus);
-        connect(button, &QPushButton::clicked, this, [this, id = control.id] { OnCommand(Notification::Clicked, id); });
-        return button;
-    }
-    case ControlKind::RadioButton: {
-        auto* radio = new QRadioButton(text, this);
-        radio->setAutoExclusive(false);
-        radio->setFocusPolicy(focus == Qt::ClickFocus ? Qt::StrongFocus : focus);
-        connect(radio, &QRadioButton::clicked, this, [this, id = control.id] { OnCommand(Notification::Clicked, id); });
-        return radio;
-    }
-    case ControlKind::CheckBox: {
-        auto* check = new QCheckBox(text, this);
-        check->setFocusPolicy(focus);
-        connect(check, &QCheckBox::clicked, this, [this, id = control.id] { OnCommand(Notification::Clicked, id); });
-        return check;
-    }
-    case ControlKind::Edit: {
-        auto* edit = new QLineEdit(this);
-        edit->setFocusPolicy(focus);
-        return edit;
-    }
-    case ControlKind::Label: {
-        auto* label = new QLabel(text, this);
-        // Static text wraps when the template gives it more than one line.
-        label->setWordWrap(units_.Y(control.cy) >= 2 * QFontMetrics(font_).height());
-        label->setAlignment((control.style & kCentered) ? Qt::AlignHCenter | Qt::AlignTop
-                                                        : Qt::AlignLeft | Qt::AlignTop);
-        return label;
-    }
-    case ControlKind::GroupBox:
-        return new QGroupBox(text, this);
-    case ControlKind::Picture:
-        return new PictureWidget(control.pictureId, this);
-    case ControlKind::ListBox: {
-        auto* list = new QListWidget(this);
-        list->setFocusPolicy(focus);
-        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-        return list;
-    }
+        case ControlKind::PushButton: {
+            auto* button = new QPushButton(text, this);
+            button->setAutoDefault(true);
+            if ((control.style & kDefaultButton) && GetDefID() == 0)
+                button->setDefault(true);
+            button->setFocusPolicy(focus);
+            connect(button, &QPushButton::clicked, this,
+                    [this, id = control.id] { OnCommand(Notification::Clicked, id); });
+            return button;
+        }
+        case ControlKind::RadioButton: {
+            auto* radio = new QRadioButton(text, this);
+            radio->setAutoExclusive(false);
+            radio->setFocusPolicy(focus == Qt::ClickFocus ? Qt::StrongFocus : focus);
+            connect(radio, &QRadioButton::clicked, this,
+                    [this, id = control.id] { OnCommand(Notification::Clicked, id); });
+            return radio;
+        }
+        case ControlKind::CheckBox: {
+            auto* check = new QCheckBox(text, this);
+            check->setFocusPolicy(focus);
+            connect(check, &QCheckBox::clicked, this,
+                    [this, id = control.id] { OnCommand(Notification::Clicked, id); });
+            return check;
+        }
+        case ControlKind::Edit: {
+            auto* edit = new QLineEdit(this);
+            edit->setFocusPolicy(focus);
+            return edit;
+        }
+        case ControlKind::Label: {
+            auto* label = new QLabel(text, this);
+            // Static text wraps when the template gives it more than one line.
+            label->setWordWrap(units_.Y(control.cy) >= 2 * QFontMetrics(font_).height());
+            label->setAlignment((control.style & kCentered) ? Qt::AlignHCenter | Qt::AlignTop
+                                                            : Qt::AlignLeft | Qt::AlignTop);
+            return label;
+        }
+        case ControlKind::GroupBox:
+            return new QGroupBox(text, this);
+        case ControlKind::Picture:
+            return new PictureWidget(control.pictureId, this);
+        case ControlKind::ListBox: {
+            auto* list = new QListWidget(this);
+            list->setFocusPolicy(focus);
+            list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+            return list;
+        }
     }
     return new QWidget(this);
 }
@@ -138,7 +141,9 @@ int CDialog::DoModal(QWidget* owner) {
     return result;
 }
 
-void CDialog::EndDialog(int result) { done(result); }
+void CDialog::EndDialog(int result) {
+    done(result);
+}
 
 QWidget* CDialog::GetDlgItem(int id) const {
     const auto found = controls_.find(id);
@@ -205,7 +210,9 @@ bool CDialog::OnInitDialog() {
 
 void CDialog::DoDataExchange(CDataExchange&) {}
 
-bool CDialog::PreTranslateMessage(QKeyEvent*, QWidget*) { return false; }
+bool CDialog::PreTranslateMessage(QKeyEvent*, QWidget*) {
+    return false;
+}
 
 bool CDialog::OnCommand(Notification notification, int id) {
     for (const CommandTable* table = GetCommandTable(); table; table = table->base) {
@@ -232,12 +239,18 @@ void CDialog::OnOK() {
         EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
 
 // Esc and the close box arrive here: they are the cancel command.
-void CDialog::reject() { OnCommand(Notification::Clicked, IDCANCEL); }
+void CDialog::reject() {
+    OnCommand(Notification::Clicked, IDCANCEL);
+}
 
-void CDialog::accept() { OnCommand(Notification::Clicked, IDOK); }
+void CDialog::accept() {
+    OnCommand(Notification::Clicked, IDOK);
+}
 
 bool CDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {

@@ -17,7 +17,7 @@ class QKeyEvent;
 namespace platform {
 
 class CDialog : public QDialog {
-public:
+  public:
     explicit CDialog(const DialogTemplate& dialogTemplate);
     ~CDialog() override;
 
@@ -49,7 +49,7 @@ public:
     // next group start, radio buttons only, in template order.
     std::vector<int> RadioGroupIds(int firstId) const;
 
-protected:
+  protected:
     virtual bool OnInitDialog();
     virtual void DoDataExchange(CDataExchange& dx);
     // Sees every key-down addressed to the dialog's controls first; returns
@@ -66,7 +66,7 @@ protected:
     void accept() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void BuildControls();
     QWidget* CreateControl(const ControlTemplate& control);
 

@@ -31,8 +31,8 @@ struct ControlTemplate {
 
 struct DialogTemplate {
     int id;
-    const char* caption;  // UTF-8
-    int cx, cy;           // client size in dialog units
+    const char* caption;                    // UTF-8
+    int cx, cy;                             // client size in dialog units
     std::vector<ControlTemplate> controls;  // in tab order
     const char* fontName = "MS Sans Serif";
     int fontPoints = 8;

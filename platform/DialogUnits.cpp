@@ -7,8 +7,8 @@ namespace platform {
 
 DialogUnits::DialogUnits(const QFont& font) {
     const QFontMetrics metrics(font);
-    const int width = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int width =
+        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     baseX_ = (width / 26 + 1) / 2;
     baseY_ = metrics.height();
 }

@@ -9,7 +9,7 @@
 namespace platform {
 
 class DialogUnits {
-public:
+  public:
     explicit DialogUnits(const QFont& font);
     DialogUnits(int baseX, int baseY) : baseX_(baseX), baseY_(baseY) {}
 
@@ -19,7 +19,7 @@ public:
     int BaseX() const { return baseX_; }
     int BaseY() const { return baseY_; }
 
-private:
+  private:
     int baseX_;
     int baseY_;
 };

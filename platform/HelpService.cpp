@@ -8,24 +8,30 @@ namespace {
 IHelpViewer* gViewer = nullptr;
 }
 
-void SetHelpViewer(IHelpViewer* viewer) { gViewer = viewer; }
-IHelpViewer* HelpViewer() { return gViewer; }
+void SetHelpViewer(IHelpViewer* viewer) {
+    gViewer = viewer;
+}
+IHelpViewer* HelpViewer() {
+    return gViewer;
+}
 
-QString HelpStartFailedText() { return QString::fromUtf8("Le d\u00e9marrage de l'aide a \u00e9chou\u00e9."); }
+QString HelpStartFailedText() {
+    return QString::fromUtf8("Le d\u00e9marrage de l'aide a \u00e9chou\u00e9.");
+}
 
 void WinHelp(QWidget* owner, HelpCommand command, int data) {
     bool started = false;
     if (gViewer) {
         switch (command) {
-        case HelpCommand::Context:
-            started = gViewer->ShowTopic(data);
-            break;
-        case HelpCommand::Finder:
-            started = gViewer->ShowContents();
-            break;
-        case HelpCommand::Quit:
-            gViewer->Quit();
-            return;
+            case HelpCommand::Context:
+                started = gViewer->ShowTopic(data);
+                break;
+            case HelpCommand::Finder:
+                started = gViewer->ShowContents();
+                break;
+            case HelpCommand::Quit:
+                gViewer->Quit();
+                return;
         }
     }
     if (!started)

@@ -10,7 +10,7 @@ class QWidget;
 namespace platform {
 
 class IHelpViewer {
-public:
+  public:
     virtual ~IHelpViewer() = default;
     virtual bool ShowTopic(int contextId) = 0;
     virtual bool ShowContents() = 0;

@@ -12,7 +12,9 @@ MessageBoxHook& Hook() {
 }
 }  // namespace
 
-void SetMessageBoxHook(MessageBoxHook hook) { Hook() = std::move(hook); }
+void SetMessageBoxHook(MessageBoxHook hook) {
+    Hook() = std::move(hook);
+}
 
 void MessageBox(QWidget* owner, const QString& text) {
     if (Hook()) {

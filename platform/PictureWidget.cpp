@@ -19,7 +19,9 @@ QString PictureWidget::ResourcePath(int pictureId) {
     return QStringLiteral(":/pictures/bitmap%1.svg").arg(pictureId);
 }
 
-bool PictureWidget::HasPicture() const { return renderer_ && renderer_->isValid(); }
+bool PictureWidget::HasPicture() const {
+    return renderer_ && renderer_->isValid();
+}
 
 void PictureWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -11,7 +11,7 @@ class QSvgRenderer;
 namespace platform {
 
 class PictureWidget : public QWidget {
-public:
+  public:
     PictureWidget(int pictureId, QWidget* parent);
     ~PictureWidget() override;
 
@@ -19,10 +19,10 @@ public:
     bool HasPicture() const;
     static QString ResourcePath(int pictureId);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     int pictureId_;
     std::unique_ptr<QSvgRenderer> renderer_;
 };

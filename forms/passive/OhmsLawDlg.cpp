@@ -13,42 +13,42 @@ void ComputeOhmsLaw(std::span<double> v, std::span<const int> modes) {
     double& r = v[kR];
     double& u = v[kU];
     switch (modes[0]) {
-    case kRAndI:
-        u = i * r;
-        p = i * i * r;
-        break;
-    case kRAndU:
-        if (r < kTinyValue) {
-            i = kErrorValue;
-            p = kErrorValue;
-        } else {
-            i = u / r;
-            p = u * u / r;
-        }
-        break;
-    case kRAndP:
-        i = r < kTinyValue ? kErrorValue : std::sqrt(p / r);
-        u = std::sqrt(p * r);
-        break;
-    case kIAndU:
-        p = i * u;
-        r = i < kTinyValue ? kErrorValue : u / i;
-        break;
-    case kIAndP:
-        if (i < kTinyValue) {
-            r = kErrorValue;
-            u = kErrorValue;
-        } else {
-            r = p / (i * i);
-            u = p / i;
-        }
-        break;
-    case kUAndP:
-        r = p < kTinyValue ? kErrorValue : u * u / p;
-        i = u < kTinyValue ? kErrorValue : p / u;
-        break;
-    default:
-        break;
+        case kRAndI:
+            u = i * r;
+            p = i * i * r;
+            break;
+        case kRAndU:
+            if (r < kTinyValue) {
+                i = kErrorValue;
+                p = kErrorValue;
+            } else {
+                i = u / r;
+                p = u * u / r;
+            }
+            break;
+        case kRAndP:
+            i = r < kTinyValue ? kErrorValue : std::sqrt(p / r);
+            u = std::sqrt(p * r);
+            break;
+        case kIAndU:
+            p = i * u;
+            r = i < kTinyValue ? kErrorValue : u / i;
+            break;
+        case kIAndP:
+            if (i < kTinyValue) {
+                r = kErrorValue;
+                u = kErrorValue;
+            } else {
+                r = p / (i * i);
+                u = p / i;
+            }
+            break;
+        case kUAndP:
+            r = p < kTinyValue ? kErrorValue : u * u / p;
+            i = u < kTinyValue ? kErrorValue : p / u;
+            break;
+        default:
+            break;
     }
 }
 
@@ -70,4 +70,6 @@ const FormDescription& Description() {
 
 }  // namespace
 
-COhmsLawDlg::COhmsLawDlg() : CCalcFormDlg(Description()) { setObjectName(QStringLiteral("COhmsLawDlg")); }
+COhmsLawDlg::COhmsLawDlg() : CCalcFormDlg(Description()) {
+    setObjectName(QStringLiteral("COhmsLawDlg"));
+}

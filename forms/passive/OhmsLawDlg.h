@@ -14,6 +14,6 @@ enum Mode { kRAndI, kRAndU, kRAndP, kIAndU, kIAndP, kUAndP };
 void ComputeOhmsLaw(std::span<double> values, std::span<const int> modes);
 
 class COhmsLawDlg : public CCalcFormDlg {
-public:
+  public:
     COhmsLawDlg();
 };

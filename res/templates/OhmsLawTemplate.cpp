@@ -7,7 +7,10 @@ using namespace platform;
 // U stands left of the schematic; I, R and P right of it, top to bottom.
 const DialogTemplate& OhmsLaw() {
     static const DialogTemplate dialog{
-        129, "Ohm's Law", 294, 177,
+        129,
+        "Ohm's Law",
+        294,
+        177,
         {
             DefPushButton(1013, "Close", 237, 156, 50, 14),
             Radio(1005, "R and I", 13, 19, 60, 10, kGroupStart | kTabStop),

@@ -13,7 +13,7 @@ namespace {
 
 struct Row {
     int mode;
-    double i, p, r, u;            // inputs (unused ones are ignored by the mode)
+    double i, p, r, u;  // inputs (unused ones are ignored by the mode)
     double wantI, wantP, wantR, wantU;
 };
 
@@ -39,8 +39,8 @@ TEST(OhmsLawCompute, EveryModeAndGuard) {
         {kUAndP, 0, 2, 0, 0, E, 2, 0, 0},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(::testing::Message() << "mode " << row.mode << " I " << row.i << " P " << row.p
-                                          << " R " << row.r << " U " << row.u);
+        SCOPED_TRACE(::testing::Message() << "mode " << row.mode << " I " << row.i << " P " << row.p << " R "
+                                          << row.r << " U " << row.u);
         std::array<double, 4> v{};
         v[kI] = row.i;
         v[kP] = row.p;
@@ -102,12 +102,9 @@ TEST(OhmsLawForm, FailureRowsThroughTheForm) {
         std::vector<int> numberIds;
     };
     const Case cases[] = {
-        {1007, 1001, "0", {1000, 1006}, {1002}},
-        {1008, 1001, "0", {1000}, {1002, 1006}},
-        {1009, 1000, "0", {1001}, {1006, 1002}},
-        {1010, 1000, "0", {1001, 1002}, {1006}},
-        {1011, 1006, "0", {1001}, {1000, 1002}},
-        {1011, 1002, "0", {1000}, {1001, 1006}},
+        {1007, 1001, "0", {1000, 1006}, {1002}}, {1008, 1001, "0", {1000}, {1002, 1006}},
+        {1009, 1000, "0", {1001}, {1006, 1002}}, {1010, 1000, "0", {1001, 1002}, {1006}},
+        {1011, 1006, "0", {1001}, {1000, 1002}}, {1011, 1002, "0", {1000}, {1001, 1006}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.radio);

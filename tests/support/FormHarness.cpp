@@ -47,10 +47,16 @@ void Enter(CCalcFormDlg& form, int id, const std::string& latin1) {
     Key(form, id, Qt::Key_Return);
 }
 
-void Click(CCalcFormDlg& form, int id) { QTest::mouseClick(form.GetDlgItem(id), Qt::LeftButton); }
+void Click(CCalcFormDlg& form, int id) {
+    QTest::mouseClick(form.GetDlgItem(id), Qt::LeftButton);
+}
 
-bool Enabled(const CCalcFormDlg& form, int id) { return form.GetDlgItem(id)->isEnabled(); }
+bool Enabled(const CCalcFormDlg& form, int id) {
+    return form.GetDlgItem(id)->isEnabled();
+}
 
-int FocusId(const CCalcFormDlg& form) { return form.ControlId(form.focusWidget()); }
+int FocusId(const CCalcFormDlg& form) {
+    return form.ControlId(form.focusWidget());
+}
 
 }  // namespace harness
