@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QEvent>
+#include <QEventLoop>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -135,13 +136,26 @@ bool CDialog::Create(QWidget* owner) {
 }
 
 int CDialog::DoModal(QWidget* owner) {
-    setWindowModality(owner ? Qt::WindowModal : Qt::ApplicationModal);
+    ended_ = false;
+    if (owner)
+        setWindowModality(Qt::WindowModal);
     Create(owner);
-    const int result = exec();
-    return result;
+    if (ended_)  // ended during its initialisation
+        return result();
+    if (owner)
+        return exec();
+    // Without an owner there is nothing to block: a plain top-level run keeps
+    // the other top-level windows (the help viewer) usable.
+    QEventLoop loop;
+    connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
+    show();
+    if (!ended_)
+        loop.exec(QEventLoop::DialogExec);
+    return result();
 }
 
 void CDialog::EndDialog(int result) {
+    ended_ = true;
     done(result);
 }
 

@@ -74,6 +74,7 @@ class CDialog : public QDialog {
     QFont font_;
     DialogUnits units_;
     bool built_ = false;
+    bool ended_ = false;
     std::map<int, QWidget*> controls_;
 };
 

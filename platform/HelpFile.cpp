@@ -45,11 +45,12 @@ QString HelpFile::Html(const QString& key) const {
 }
 
 QString HelpFile::Title(const QString& key) const {
-    static const QRegularExpression heading(QStringLiteral("<h1[^>]*>(.*?)</h1>"),
-                                            QRegularExpression::CaseInsensitiveOption |
-                                                QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression heading(
+        QStringLiteral("<h1[^>]*>(.*?)</h1>"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
     const QRegularExpressionMatch match = heading.match(Html(key));
-    return match.hasMatch() ? QTextDocumentFragment::fromHtml(match.captured(1)).toPlainText().trimmed() : key;
+    return match.hasMatch() ? QTextDocumentFragment::fromHtml(match.captured(1)).toPlainText().trimmed()
+                            : key;
 }
 
 QStringList HelpFile::Keys() const {

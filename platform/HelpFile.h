@@ -11,7 +11,7 @@
 namespace platform {
 
 class HelpFile {
-public:
+  public:
     // Null when the file cannot be read or holds no topic.
     static std::optional<HelpFile> Load(const QString& path);
     static HelpFile FromText(const QString& text);
@@ -26,7 +26,7 @@ public:
     // (case-insensitive), contents page excluded, in file order.
     QStringList Search(const QString& query) const;
 
-private:
+  private:
     struct Topic {
         int order;
         QString html;

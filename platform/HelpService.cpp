@@ -20,6 +20,11 @@ QString HelpStartFailedText() {
 }
 
 void WinHelp(QWidget* owner, HelpCommand command, int data) {
+    if (command == HelpCommand::Quit) {  // nothing to start: a viewer that is not there is closed
+        if (gViewer)
+            gViewer->Quit();
+        return;
+    }
     bool started = false;
     if (gViewer) {
         switch (command) {

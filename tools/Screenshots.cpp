@@ -1,40 +1,83 @@
 // Renders every window of the program, as it looks when it opens, to PNG
-// files: voltaris_screenshots <output folder>.
+// files: voltaris_screenshots <output folder>. Run it under xvfb-run (see
+// screenshots.sh) to see real windows, or offscreen.
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QIcon>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPixmap>
+#include <QScreen>
+#include <QTimer>
 #include <cstdio>
 
 #include "app/FormTable.h"
+#include "app/MainDlg.h"
 #include "core/CalcFormDlg.h"
 #include "platform/AppLook.h"
 
 namespace {
 
-void Save(QWidget& window, const QDir& folder, const QString& name) {
+QDir gFolder;
+
+void Save(QWidget& window, const QString& name) {
     window.show();
     QApplication::processEvents();
-    const QString path = folder.filePath(name + QStringLiteral(".png"));
+    const QString path = gFolder.filePath(name + QStringLiteral(".png"));
     if (!window.grab().save(path))
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     else
         std::printf("%s\n", qPrintable(path));
 }
 
-}  // namespace
-
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    platform::InitApplicationLook(app);
-    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots"));
-    QDir().mkpath(folder.path());
+void SaveForms() {
     for (const FormCommand& command : FormCommands()) {
         if (command.create == nullptr)
             continue;
         std::unique_ptr<CCalcFormDlg> form = command.create();
         form->Create(nullptr);
-        Save(*form, folder, QString::fromLatin1(command.className));
+        Save(*form, QString::fromLatin1(command.className));
         form->close();
     }
+}
+
+// The About box comes first: grab it while it runs, then close it; then the
+// menu window with each of its menus open.
+void SaveShell() {
+    QTimer::singleShot(300, [] {
+        if (QWidget* about = QApplication::activeModalWidget()) {
+            Save(*about, QStringLiteral("CAboutDlg"));
+            // Pressing "Ok"; Esc or closing would open the copyright notice.
+            if (auto* dialog = qobject_cast<QDialog*>(about))
+                dialog->done(platform::IDOK);
+        }
+    });
+    CMainDlg mainWindow;
+    QTimer::singleShot(600, [&mainWindow] {
+        Save(mainWindow, QStringLiteral("CMainDlg"));
+        int index = 0;
+        for (QAction* action : mainWindow.MenuBar()->actions()) {
+            QMenu* menu = action->menu();
+            mainWindow.MenuBar()->setActiveAction(action);
+            QApplication::processEvents();
+            Save(*menu, QStringLiteral("CMainDlg-menu%1").arg(++index));
+            menu->close();
+        }
+        mainWindow.OnQuit();
+    });
+    mainWindow.DoModal(nullptr);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Voltaris"));
+    platform::InitApplicationLook(app);
+    gFolder = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots"));
+    QDir().mkpath(gFolder.path());
+    SaveForms();
+    SaveShell();
     return 0;
 }

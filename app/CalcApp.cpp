@@ -1,0 +1,26 @@
+#include "app/CalcApp.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include "app/MainDlg.h"
+#include "platform/AppLook.h"
+#include "platform/HelpFile.h"
+#include "platform/HelpWindow.h"
+
+int CCalcApp::Run(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("voltaris"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Voltaris"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon128.svg")));
+    platform::InitApplicationLook(app);
+
+    platform::HelpWindow help(platform::HelpFilePathFor(QApplication::applicationFilePath()));
+    platform::SetHelpViewer(&help);
+    {
+        CMainDlg mainWindow;
+        mainWindow.DoModal(nullptr);
+    }  // destroying the main window closes the help viewer
+    platform::SetHelpViewer(nullptr);
+    return 0;
+}

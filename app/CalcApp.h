@@ -1,0 +1,8 @@
+#pragma once
+// The application: the look of every window, the help viewer, then the main
+// window's run. The program ends when that run returns.
+
+class CCalcApp {
+  public:
+    int Run(int argc, char* argv[]);
+};

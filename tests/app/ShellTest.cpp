@@ -1,0 +1,192 @@
+// Start-up, the menu window, the About box and the help requests of the shell.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "app/AboutDlg.h"
+#include "app/FormTable.h"
+#include "app/MainDlg.h"
+#include "core/CalcFormDlg.h"
+#include "platform/MessageBox.h"
+#include "tests/support/HelpRecorder.h"
+
+namespace {
+
+// Runs fn from the event loop of whatever modal run is active by then.
+void Later(std::function<void()> fn) {
+    QTimer::singleShot(0, qApp, std::move(fn));
+}
+
+template <class T>
+T* ActiveModal() {
+    return dynamic_cast<T*>(QApplication::activeModalWidget());
+}
+
+// Starts the main window; `then` runs once the About box has been closed
+// with "Ok", and must end the main window.
+void RunMainWindow(CMainDlg& mainWindow, std::function<void()> then) {
+    Later([&mainWindow, then] {
+        CAboutDlg* about = ActiveModal<CAboutDlg>();
+        ASSERT_NE(about, nullptr);
+        QTest::mouseClick(about->GetDlgItem(platform::IDOK), Qt::LeftButton);
+        Later(then);
+    });
+    mainWindow.DoModal(nullptr);
+}
+
+TEST(Shell, AboutBoxComesFirstThenTheMenuWindow) {
+    HelpRecorder help;
+    CMainDlg mainWindow;
+    bool aboutFirst = false, mainAfter = false;
+    Later([&] { aboutFirst = ActiveModal<CAboutDlg>() != nullptr && !mainWindow.isVisible(); });
+    RunMainWindow(mainWindow, [&] {
+        mainAfter = mainWindow.isVisible() && ActiveModal<CAboutDlg>() == nullptr;
+        mainWindow.OnQuit();
+    });
+    EXPECT_TRUE(aboutFirst);
+    EXPECT_TRUE(mainAfter);
+    EXPECT_EQ(mainWindow.result(), platform::IDOK);
+    EXPECT_EQ(help.quits, 0);  // the viewer is told when the window is destroyed
+    EXPECT_EQ(mainWindow.windowTitle(), "Voltaris");
+}
+
+TEST(Shell, MenuHoldsEightMenusAndTwentySevenCommands) {
+    HelpRecorder help;
+    CMainDlg mainWindow;
+    QStringList layout;
+    RunMainWindow(mainWindow, [&] {
+        for (QAction* menuAction : mainWindow.MenuBar()->actions()) {
+            QString line = menuAction->text() + ":";
+            for (QAction* item : menuAction->menu()->actions())
+                line += item->isSeparator()
+                            ? QStringLiteral(" |")
+                            : QStringLiteral(" %1=%2").arg(item->text()).arg(item->data().toInt());
+            layout << line;
+        }
+        mainWindow.OnQuit();
+    });
+    const QStringList expected = {
+        "&File: &Quit=32771",
+        "&Units: &Decibels=32775",
+        "&Passive components: &Ohms'law=32772 | Two &resistors=32785 Two &capacitors=32776 | "
+        "&Cylindric self, monocoated=32778 Cylindric self, &multi-coated=32780 &PCB printed self=32779 | "
+        "&Filtering capacitor=32793",
+        "&Semi-conductors: &Heatsink=32794 &Zener diode=32796 Class A &Transistor amplifier=32797",
+        "&AOP's: &Inverting amplifier=32781 &Non-inverting amplifier=32782 | &Differentiator=32783 "
+        "&Integrator=32799 | &Summator=32786 &Substractor=32798 | &Schmitt trigger=32800",
+        "&Oscillators: Astable, &NE555=32801 Astable, CMOS &logic gates=32803 | &Monostable, NE555=32802",
+        "&Filters: RC &Low pass filter (6dB/octave)=32807 RC &High pass filter (6dB/octave)=32808 "
+        "RC &Notch filter (6dB/octave)=32809",
+        "&Help: &Contents=32773 &About Voltaris=32774",
+    };
+    EXPECT_EQ(layout, expected);
+}
+
+TEST(Shell, EveryBuiltFormOpensWithItsDefaultsEachTime) {
+    HelpRecorder help;
+    CMainDlg mainWindow;
+    int opened = 0;
+    RunMainWindow(mainWindow, [&] {
+        for (const FormCommand& command : FormCommands()) {
+            if (command.create == nullptr)
+                continue;
+            std::vector<std::string> firstTexts;
+            for (int round = 0; round < 2; ++round) {
+                Later([&, round] {
+                    CCalcFormDlg* form = ActiveModal<CCalcFormDlg>();
+                    ASSERT_NE(form, nullptr) << command.className;
+                    EXPECT_EQ(form->objectName(), command.className);
+                    EXPECT_FALSE(mainWindow.isEnabled() && QApplication::activeModalWidget() == &mainWindow);
+                    if (round == 0) {
+                        firstTexts = form->FieldTexts();
+                        // Change something, then close: the next opening must not show it.
+                        auto* edit = form->findChild<QLineEdit*>();
+                        edit->setText("123");
+                        edit->setFocus();
+                        QTest::keyClick(edit, Qt::Key_Return);
+                    } else {
+                        EXPECT_EQ(form->FieldTexts(), firstTexts) << command.className;
+                    }
+                    QTest::keyClick(form, Qt::Key_Escape);
+                    ++opened;
+                });
+                mainWindow.OpenForm(command.commandId);
+            }
+        }
+        mainWindow.OnQuit();
+    });
+    EXPECT_GE(opened, 2);
+}
+
+TEST(Shell, EscAndCopyrightNoticeOpenTopic170AndKeepTheAboutBox) {
+    HelpRecorder help;
+    CAboutDlg about;
+    about.Create(nullptr);
+    about.show();
+    QTest::keyClick(&about, Qt::Key_Escape);
+    QTest::mouseClick(about.GetDlgItem(2), Qt::LeftButton);
+    about.close();  // no close box; a window manager's close is the same command
+    EXPECT_EQ(help.topics, (std::vector<int>{170, 170, 170}));
+    EXPECT_TRUE(about.isVisible());
+    QTest::keyClick(about.GetDlgItem(1), Qt::Key_Return);
+    EXPECT_FALSE(about.isVisible());
+    EXPECT_EQ(about.result(), platform::IDOK);
+}
+
+TEST(Shell, WindowMenuStandInShowsTheAboutBox) {
+    HelpRecorder help;
+    CMainDlg mainWindow;
+    bool aboutShown = false;
+    QString entry;
+    RunMainWindow(mainWindow, [&] {
+        const QList<QAction*> actions = mainWindow.SystemMenu()->actions();
+        ASSERT_EQ(actions.size(), 2);
+        EXPECT_TRUE(actions[0]->isSeparator());
+        entry = actions[1]->text();
+        EXPECT_EQ(actions[1]->data().toInt(), 16);
+        Later([&] {
+            CAboutDlg* about = ActiveModal<CAboutDlg>();
+            aboutShown = about != nullptr;
+            if (about)
+                QTest::mouseClick(about->GetDlgItem(1), Qt::LeftButton);
+            Later([&] { mainWindow.OnQuit(); });
+        });
+        actions[1]->trigger();
+    });
+    EXPECT_EQ(entry, "&A propos de voltaris...");
+    EXPECT_TRUE(aboutShown);
+}
+
+TEST(Shell, ContentsAndQuitReachTheHelpViewer) {
+    auto help = std::make_unique<HelpRecorder>();
+    {
+        CMainDlg mainWindow;
+        RunMainWindow(mainWindow, [&] {
+            for (QAction* menuAction : mainWindow.MenuBar()->actions()) {
+                for (QAction* item : menuAction->menu()->actions()) {
+                    if (item->data().toInt() == 32773)
+                        item->trigger();
+                }
+            }
+            mainWindow.OnQuit();
+        });
+        EXPECT_EQ(help->contents, 1);
+        EXPECT_EQ(help->quits, 0);
+    }
+    EXPECT_EQ(help->quits, 1);
+}
+
+TEST(Shell, EscClosesTheMenuWindow) {
+    HelpRecorder help;
+    CMainDlg mainWindow;
+    RunMainWindow(mainWindow, [&] { QTest::keyClick(&mainWindow, Qt::Key_Escape); });
+    EXPECT_EQ(mainWindow.result(), platform::IDCANCEL);
+}
+
+}  // namespace
