@@ -1,0 +1,9 @@
+#pragma once
+// RC low-pass filter.
+
+#include "forms/filters/RcFilter.h"
+
+class CRcLowPassDlg : public CCalcFormDlg {
+  public:
+    CRcLowPassDlg();
+};

@@ -1,0 +1,19 @@
+#pragma once
+// Astable oscillator of two CMOS inverters: period and frequency from R and
+// C, or the capacitor for a wanted period.
+
+#include <span>
+
+#include "core/CalcFormDlg.h"
+
+namespace gate_astable {
+enum Field { kC, kF, kR, kT };
+enum Mode { kRAndC, kRAndT };
+}  // namespace gate_astable
+
+void ComputeGateAstable(std::span<double> values, std::span<const int> modes);
+
+class CGateAstableDlg : public CCalcFormDlg {
+  public:
+    CGateAstableDlg();
+};
