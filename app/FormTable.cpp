@@ -7,6 +7,7 @@
 #include "forms/oscillators/GateAstableDlg.h"
 #include "forms/oscillators/Monostable555Dlg.h"
 #include "forms/passive/OhmsLawDlg.h"
+#include "forms/semiconductors/ClassAAmpDlg.h"
 
 namespace {
 
@@ -16,6 +17,7 @@ std::unique_ptr<CCalcFormDlg> Make() {
 }
 
 // In the order of the main menu.
+// clang-format off
 constexpr FormCommand kFormCommands[] = {
     {32772, "COhmsLawDlg", &Make<COhmsLawDlg>},
     {32785, "CTwoResistorsDlg", nullptr},
@@ -27,7 +29,7 @@ constexpr FormCommand kFormCommands[] = {
     {32775, "CDecibelDlg", nullptr},
     {32794, "CHeatsinkDlg", nullptr},
     {32796, "CZenerDlg", nullptr},
-    {32797, "CClassAAmpDlg", nullptr},
+    {32797, "CClassAAmpDlg", &Make<CClassAAmpDlg>},
     {32781, "CInvertingAmpDlg", nullptr},
     {32782, "CNonInvertingAmpDlg", nullptr},
     {32783, "CDifferentiatorDlg", nullptr},
@@ -42,6 +44,7 @@ constexpr FormCommand kFormCommands[] = {
     {32808, "CRcHighPassDlg", &Make<CRcHighPassDlg>},
     {32809, "CRcNotchDlg", &Make<CRcNotchDlg>},
 };
+// clang-format on
 
 }  // namespace
 
