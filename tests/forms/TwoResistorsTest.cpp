@@ -131,20 +131,4 @@ TEST(TwoResistorsForm, KnownsSwitchReadsTheShownResistance) {
     EXPECT_EQ(harness::Text(form, 1026), "5.15 m");
 }
 
-TEST(TwoResistorsForm, ErrorReadBackAsZero) {
-    CTwoResistorsDlg form;
-    harness::Open(form);
-    harness::Click(form, 1019);  // "Parallel"
-    harness::Enter(form, 1022, "-0");
-    EXPECT_EQ(harness::Text(form, 1022), "0  ");
-    EXPECT_EQ(harness::Text(form, 1023), "Error");
-    harness::Click(form, 1017);  // "R and R1" with R read as 0
-    EXPECT_EQ(harness::Text(form, 1022), "0  ");
-    for (int id : {1024, 1025, 1026, 1027, 1028})
-        EXPECT_EQ(harness::Text(form, id), "Error") << id;
-    harness::Click(form, 1018);  // "Serial": R - R1 is negative
-    for (int id : {1022, 1024, 1025, 1026, 1027, 1028})
-        EXPECT_EQ(harness::Text(form, id), "Error") << id;
-}
-
 }  // namespace
