@@ -7,11 +7,9 @@ using namespace platform;
 // Pi and Ui stand left of the schematic, Po and Uo right of it; the gain
 // and the dBm reminder below it.
 const DialogTemplate& Decibel() {
+    // clang-format off
     static const DialogTemplate dialog{
-        133,
-        "Decibel",
-        325,
-        207,
+        133, "Decibel", 325, 207,
         {
             DefPushButton(1011, "Close", 268, 186, 50, 14),
             Radio(1009, "Input and gain", 13, 19, 98, 10, kGroupStart | kTabStop),
@@ -33,6 +31,7 @@ const DialogTemplate& Decibel() {
             Label("Gain (dB) =", 115, 178, 42, 8),
             Label("Nota : for dBm conversions, enter Pi=1m", 86, 160, 153, 8, kCentered),
         }};
+    // clang-format on
     return dialog;
 }
 

@@ -5,11 +5,9 @@ namespace templates {
 using namespace platform;
 
 const DialogTemplate& FilterCap() {
+    // clang-format off
     static const DialogTemplate dialog{
-        148,
-        "Filtering capacitor",
-        373,
-        196,
+        148, "Filtering capacitor", 373, 196,
         {
             DefPushButton(1068, "Close", 316, 175, 50, 14),
             Radio(1058, "I, DeltaU", 14, 19, 57, 10, kGroupStart | kTabStop),
@@ -28,6 +26,7 @@ const DialogTemplate& FilterCap() {
             Label("I (A) =", 305, 47, 20, 8),
             Label("C (F) =", 303, 102, 22, 8),
         }};
+    // clang-format on
     return dialog;
 }
 

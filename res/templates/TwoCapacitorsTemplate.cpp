@@ -32,6 +32,7 @@ const DialogTemplate& TwoCapacitors() {
                                            Label("U2 (V)  =", 7, 119, 30, 8),
                                            Label("U (V)    =", 7, 133, 30, 8),
                                        }};
+    // clang-format on
     return dialog;
 }
 

@@ -38,6 +38,7 @@ const DialogTemplate& TwoResistors() {
                                            Label("U2 (V)     =", 7, 173, 35, 8),
                                            Label("U (V)       =", 7, 187, 35, 8),
                                        }};
+    // clang-format on
     return dialog;
 }
 
