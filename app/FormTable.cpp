@@ -6,7 +6,11 @@
 #include "forms/oscillators/Astable555Dlg.h"
 #include "forms/oscillators/GateAstableDlg.h"
 #include "forms/oscillators/Monostable555Dlg.h"
+#include "forms/passive/DecibelDlg.h"
+#include "forms/passive/FilterCapDlg.h"
 #include "forms/passive/OhmsLawDlg.h"
+#include "forms/passive/TwoCapacitorsDlg.h"
+#include "forms/passive/TwoResistorsDlg.h"
 #include "forms/semiconductors/ClassAAmpDlg.h"
 
 namespace {
@@ -20,13 +24,13 @@ std::unique_ptr<CCalcFormDlg> Make() {
 // clang-format off
 constexpr FormCommand kFormCommands[] = {
     {32772, "COhmsLawDlg", &Make<COhmsLawDlg>},
-    {32785, "CTwoResistorsDlg", nullptr},
-    {32776, "CTwoCapacitorsDlg", nullptr},
+    {32785, "CTwoResistorsDlg", &Make<CTwoResistorsDlg>},
+    {32776, "CTwoCapacitorsDlg", &Make<CTwoCapacitorsDlg>},
     {32778, "CSingleLayerCoilDlg", nullptr},
     {32780, "CMultiLayerCoilDlg", nullptr},
     {32779, "CPrintedCoilDlg", nullptr},
-    {32793, "CFilterCapDlg", nullptr},
-    {32775, "CDecibelDlg", nullptr},
+    {32793, "CFilterCapDlg", &Make<CFilterCapDlg>},
+    {32775, "CDecibelDlg", &Make<CDecibelDlg>},
     {32794, "CHeatsinkDlg", nullptr},
     {32796, "CZenerDlg", nullptr},
     {32797, "CClassAAmpDlg", &Make<CClassAAmpDlg>},

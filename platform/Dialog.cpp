@@ -103,8 +103,16 @@ QWidget* CDialog::CreateControl(const ControlTemplate& control) {
                                                             : Qt::AlignLeft | Qt::AlignTop);
             return label;
         }
-        case ControlKind::GroupBox:
-            return new QGroupBox(text, this);
+        case ControlKind::GroupBox: {
+            auto* box = new QGroupBox(text, this);
+            // The frame runs through the middle of the title, as in the classic
+            // dialogs; Fusion would start it below the title, across the
+            // controls of a low box.
+            box->setStyleSheet(QStringLiteral(
+                "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5em; }"
+                "QGroupBox::title { subcontrol-origin: margin; left: 5px; padding: 0 2px; }"));
+            return box;
+        }
         case ControlKind::Picture:
             return new PictureWidget(control.pictureId, this);
         case ControlKind::ListBox: {
