@@ -16,6 +16,7 @@
 #include "app/MainDlg.h"
 #include "core/CalcFormDlg.h"
 #include "platform/AppLook.h"
+#include "platform/HelpWindow.h"
 
 namespace {
 
@@ -69,6 +70,22 @@ void SaveShell() {
     mainWindow.DoModal(nullptr);
 }
 
+// The help viewer at its contents page and at two topics.
+void SaveHelp() {
+    platform::HelpWindow help(QStringLiteral(VOLTARIS_HELP_FILE));
+    const std::pair<QString, QString> pages[] = {
+        {QStringLiteral("contents"), QStringLiteral("Help-contents")},
+        {QStringLiteral("245"), QStringLiteral("Help-245")},
+        {QStringLiteral("220"), QStringLiteral("Help-220")},
+    };
+    for (const auto& [page, name] : pages) {
+        if (!help.Show(page))
+            std::fprintf(stderr, "no help file at %s\n", VOLTARIS_HELP_FILE);
+        Save(help, name);
+    }
+    help.Quit();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -78,6 +95,7 @@ int main(int argc, char* argv[]) {
     gFolder = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots"));
     QDir().mkpath(gFolder.path());
     SaveForms();
+    SaveHelp();
     SaveShell();
     return 0;
 }
