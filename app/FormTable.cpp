@@ -3,6 +3,13 @@
 #include "forms/filters/RcHighPassDlg.h"
 #include "forms/filters/RcLowPassDlg.h"
 #include "forms/filters/RcNotchDlg.h"
+#include "forms/opamp/DifferentiatorDlg.h"
+#include "forms/opamp/IntegratorDlg.h"
+#include "forms/opamp/InvertingAmpDlg.h"
+#include "forms/opamp/NonInvertingAmpDlg.h"
+#include "forms/opamp/SchmittTriggerDlg.h"
+#include "forms/opamp/SubtractorDlg.h"
+#include "forms/opamp/SummatorDlg.h"
 #include "forms/oscillators/Astable555Dlg.h"
 #include "forms/oscillators/GateAstableDlg.h"
 #include "forms/oscillators/Monostable555Dlg.h"
@@ -34,13 +41,13 @@ constexpr FormCommand kFormCommands[] = {
     {32794, "CHeatsinkDlg", nullptr},
     {32796, "CZenerDlg", nullptr},
     {32797, "CClassAAmpDlg", &Make<CClassAAmpDlg>},
-    {32781, "CInvertingAmpDlg", nullptr},
-    {32782, "CNonInvertingAmpDlg", nullptr},
-    {32783, "CDifferentiatorDlg", nullptr},
-    {32799, "CIntegratorDlg", nullptr},
-    {32786, "CSummatorDlg", nullptr},
-    {32798, "CSubtractorDlg", nullptr},
-    {32800, "CSchmittTriggerDlg", nullptr},
+    {32781, "CInvertingAmpDlg", &Make<CInvertingAmpDlg>},
+    {32782, "CNonInvertingAmpDlg", &Make<CNonInvertingAmpDlg>},
+    {32783, "CDifferentiatorDlg", &Make<CDifferentiatorDlg>},
+    {32799, "CIntegratorDlg", &Make<CIntegratorDlg>},
+    {32786, "CSummatorDlg", &Make<CSummatorDlg>},
+    {32798, "CSubtractorDlg", &Make<CSubtractorDlg>},
+    {32800, "CSchmittTriggerDlg", &Make<CSchmittTriggerDlg>},
     {32801, "CAstable555Dlg", &Make<CAstable555Dlg>},
     {32803, "CGateAstableDlg", &Make<CGateAstableDlg>},
     {32802, "CMonostable555Dlg", &Make<CMonostable555Dlg>},

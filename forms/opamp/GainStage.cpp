@@ -1,0 +1,30 @@
+#include "forms/opamp/GainStage.h"
+
+#include "core/EngValue.h"
+
+using namespace gain_stage;
+
+void ComputeGainStage(std::span<double> v, std::span<const int> modes, Stage stage) {
+    double& g = v[kG];
+    double& r1 = v[kR1];
+    double& r2 = v[kR2];
+    const bool addsUnity = stage == Stage::kNonInverting;
+    switch (modes[0]) {
+        case kR1AndR2:
+            if (r1 > kTinyValue)
+                g = (addsUnity ? r2 + r1 : r2) / r1;
+            else
+                g = kErrorValue;
+            break;
+        case kR1AndG:
+            if (!addsUnity)
+                r2 = g * r1;
+            else if (g > 1)
+                r2 = (g - 1) * r1;
+            else
+                r2 = kErrorValue;  // no resistor gives a gain of one or less; R1 stays as typed
+            break;
+        default:
+            break;
+    }
+}

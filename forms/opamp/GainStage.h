@@ -1,0 +1,14 @@
+#pragma once
+// What the inverting and non-inverting amplifiers share: input resistor R1,
+// feedback resistor R2 and the voltage gain G as a magnitude. The
+// non-inverting stage adds one to the gain the resistors give.
+
+#include <span>
+
+namespace gain_stage {
+enum Field { kG, kR1, kR2 };
+enum Mode { kR1AndR2, kR1AndG };
+enum class Stage { kInverting, kNonInverting };
+}  // namespace gain_stage
+
+void ComputeGainStage(std::span<double> values, std::span<const int> modes, gain_stage::Stage stage);

@@ -1,0 +1,12 @@
+#pragma once
+// What the differentiator and the integrator share: resistor R, capacitor C
+// and the time interval DeltaT = 0.7 x R x C.
+
+#include <span>
+
+namespace rc_time {
+enum Field { kC, kDeltaT, kR };
+enum Mode { kRAndC, kRAndDeltaT };
+}  // namespace rc_time
+
+void ComputeRcTimeStage(std::span<double> values, std::span<const int> modes);

@@ -1,0 +1,34 @@
+#include "res/templates/Templates.h"
+
+namespace templates {
+
+using namespace platform;
+
+const DialogTemplate& Summator() {
+    static const DialogTemplate dialog{
+        164,
+        "Summator",
+        287,
+        153,
+        {
+            DefPushButton(1137, "Close", 231, 132, 50, 14),
+            Radio(1129, "R1, R2 and R3", 13, 19, 66, 10, kGroupStart | kTabStop),
+            Radio(1130, "G1, G2 and R3", 13, 30, 67, 10),
+            Edit(1131, 47, 56, 40, 14, kGroupStart | kTabStop),
+            Edit(1132, 47, 70, 40, 14),
+            Edit(1133, 47, 84, 40, 14),
+            Edit(1134, 47, 105, 40, 14),
+            Edit(1135, 47, 119, 40, 14),
+            PushButton(1136, "Help", 177, 132, 50, 14),
+            Picture(157, 95, 7, 186, 122),
+            GroupBox("What do you know ?", 7, 7, 80, 38),
+            Label("R1 (ohm) = ", 7, 58, 38, 8),
+            Label("R2 (ohm) = ", 7, 72, 38, 8),
+            Label("R3 (ohm) = ", 7, 86, 38, 8),
+            Label("G1 (gain) = ", 7, 107, 40, 8),
+            Label("G2 (gain) = ", 7, 121, 40, 8),
+        }};
+    return dialog;
+}
+
+}  // namespace templates

@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "core/EngValue.h"
+#include "forms/opamp/SubtractorDlg.h"
+#include "tests/support/FormHarness.h"
+
+using namespace subtractor;
+
+namespace {
+
+constexpr double E = kErrorValue;
+
+struct Row {
+    int mode;
+    std::array<double, 5> in;    // G1, G2, R1, R2, R3
+    std::array<double, 5> want;  // the same after the computation
+};
+
+TEST(SubtractorCompute, EveryModeAndGuard) {
+    const double g = 2.1363636363636362;  // 4700 / 2200
+    const Row rows[] = {
+        {kResistors, {0, 0, 2200, 4700, 2200}, {g, g, 2200, 4700, 2200}},
+        {kResistors, {0, 0, 1000, 10000, 4000}, {10, 7.857142857142857, 1000, 10000, 4000}},
+        {kResistors, {7, 7, 0, 10000, 4000}, {E, E, 0, 10000, 4000}},
+        {kResistors, {7, 7, 1000, 1e-12, 4000}, {E, E, 1000, 1e-12, 4000}},
+        {kResistors, {7, 7, 1000, 10000, 0}, {E, E, 1000, 10000, 0}},
+        {kGainsAndR2, {2, 2, 0, 10000, 0}, {2, 2, 5000, 10000, 5000}},
+        // Gains no divider can give: R3 comes out negative, or zero at G2 = 1 + G1.
+        {kGainsAndR2, {1, 3, 0, 10000, 0}, {1, 3, 10000, 10000, -3333.3333333333335}},
+        {kGainsAndR2, {1, 2, 0, 10000, 9}, {1, 2, 10000, 10000, 0}},
+        {kGainsAndR2, {0, 2, 5, 10000, 5}, {0, 2, E, 10000, E}},
+        {kGainsAndR2, {2, 0, 5, 10000, 5}, {2, 0, E, 10000, E}},
+        {kGainsAndR2, {2, 2, 5, 0, 5}, {2, 2, E, 0, E}},
+        {-1, {1, 2, 3, 4, 5}, {1, 2, 3, 4, 5}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(::testing::Message()
+                     << "mode " << row.mode << " G1 " << row.in[0] << " G2 " << row.in[1] << " R1 "
+                     << row.in[2] << " R2 " << row.in[3] << " R3 " << row.in[4]);
+        std::array<double, 5> v = row.in;
+        const int modes[] = {row.mode};
+        ComputeSubtractor(v, modes);
+        for (size_t i = 0; i < v.size(); ++i)
+            EXPECT_EQ(v[i], row.want[i]) << "field " << i;
+    }
+}
+
+TEST(SubtractorCompute, GainsThenResistorsBack) {
+    const std::array<double, 3> resistorSets[][1] = {
+        {{1000, 10000, 4000}}, {{3300, 47000, 12000}}, {{2200, 4700, 2200}}};
+    for (const auto& set : resistorSets) {
+        const auto& [r1, r2, r3] = set[0];
+        SCOPED_TRACE(::testing::Message() << r1 << " " << r2 << " " << r3);
+        std::array<double, 5> v{};
+        v[kR1] = r1;
+        v[kR2] = r2;
+        v[kR3] = r3;
+        const int gains[] = {kResistors};
+        ComputeSubtractor(v, gains);
+        v[kR1] = 0;
+        v[kR3] = 0;
+        const int resistors[] = {kGainsAndR2};
+        ComputeSubtractor(v, resistors);
+        EXPECT_NEAR(v[kR1], r1, r1 * 1e-12);
+        EXPECT_NEAR(v[kR3], r3, r3 * 1e-12);
+    }
+}
+
+// Field ids: R1 1140, R2 1141, R3 1142, G1 1143, G2 1144; radios 1138, 1139.
+TEST(SubtractorForm, OpensWithBothGainsAndShowsANegativeR3) {
+    CSubtractorDlg form;
+    harness::Open(form);
+    EXPECT_EQ(form.windowTitle(), "Summator");
+    EXPECT_EQ(harness::Text(form, 1140), "2.20 K");
+    EXPECT_EQ(harness::Text(form, 1141), "4.70 K");
+    EXPECT_EQ(harness::Text(form, 1142), "2.20 K");
+    EXPECT_EQ(harness::Text(form, 1143), "2.14  ");
+    EXPECT_EQ(harness::Text(form, 1144), "2.14  ");
+
+    harness::Click(form, 1139);
+    EXPECT_FALSE(harness::Enabled(form, 1140));
+    EXPECT_TRUE(harness::Enabled(form, 1141));
+    EXPECT_FALSE(harness::Enabled(form, 1142));
+    EXPECT_EQ(harness::Text(form, 1140), "2.20 K");
+    EXPECT_EQ(harness::Text(form, 1142), "2.20 K");
+
+    harness::Type(form, 1141, "10k");
+    harness::Type(form, 1143, "1");
+    harness::Enter(form, 1144, "3");
+    EXPECT_EQ(harness::Text(form, 1140), "10.00 K");
+    EXPECT_EQ(harness::Text(form, 1142), "-3.33 K");
+}
+
+}  // namespace
