@@ -35,6 +35,12 @@ void CDialog::BuildControls() {
         QWidget* widget = CreateControl(control);
         widget->setGeometry(units_.Rect(control.x, control.y, control.cx, control.cy));
         widget->setEnabled((control.style & kDisabled) == 0);
+        if (control.kind == ControlKind::Picture) {
+            // A schematic may reach under the buttons: keep it behind them
+            // and let their clicks through.
+            widget->lower();
+            widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+        }
         if (control.id != kNoId) {
             widget->setObjectName(QString::number(control.id));
             controls_[control.id] = widget;
