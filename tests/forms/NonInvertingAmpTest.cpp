@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QWidget>
 #include <array>
 
 #include "core/EngValue.h"
@@ -71,6 +72,17 @@ TEST(NonInvertingAmpForm, UnityGainKeepsTheTypedR1) {
     // R1 survived the failure, so the next gain is built on it.
     harness::Enter(form, 1112, "2");
     EXPECT_EQ(harness::Text(form, 1111), "2.20 K");
+}
+
+// The schematic reaches under the buttons' top edge in this layout.
+TEST(NonInvertingAmpForm, ButtonsStayAboveTheSchematic) {
+    CNonInvertingAmpDlg form;
+    harness::Open(form);
+    for (int id : {1113, 1114}) {
+        QWidget* button = form.GetDlgItem(id);
+        const QPoint topEdge = button->geometry().topLeft() + QPoint(button->width() / 2, 2);
+        EXPECT_EQ(form.childAt(topEdge), button) << id;
+    }
 }
 
 }  // namespace
