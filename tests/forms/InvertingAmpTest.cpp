@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <array>
-
 #include "core/EngValue.h"
 #include "forms/opamp/InvertingAmpDlg.h"
+#include "tests/forms/OpAmpComputeRows.h"
 #include "tests/support/FormHarness.h"
 
 using namespace gain_stage;
@@ -12,55 +11,30 @@ namespace {
 
 constexpr double E = kErrorValue;
 
-struct Row {
-    int mode;
-    double g, r1, r2;
-    double wantG, wantR1, wantR2;
-};
-
 TEST(InvertingAmpCompute, EveryModeAndGuard) {
-    const Row rows[] = {
-        // mode         G    R1     R2     -> G                   R1     R2
-        {kR1AndR2, 0, 2200, 4700, 2.1363636363636362, 2200, 4700},
-        {kR1AndR2, 7, 0, 4700, E, 0, 4700},
-        {kR1AndR2, 7, 1e-12, 4700, E, 1e-12, 4700},  // exactly tiny is absent
-        {kR1AndR2, 7, 1000, 0, 0, 1000, 0},
-        {kR1AndG, 5, 1000, 0, 5, 1000, 5000},
-        {kR1AndG, 0, 1000, 9, 0, 1000, 0},  // no error case in this mode
-        {kR1AndG, 5, 0, 9, 5, 0, 0},
-        {-1, 1, 2, 3, 1, 2, 3},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(::testing::Message()
-                     << "mode " << row.mode << " G " << row.g << " R1 " << row.r1 << " R2 " << row.r2);
-        std::array<double, 3> v{};
-        v[kG] = row.g;
-        v[kR1] = row.r1;
-        v[kR2] = row.r2;
-        const int modes[] = {row.mode};
-        ComputeInvertingAmp(v, modes);
-        EXPECT_EQ(v[kG], row.wantG);
-        EXPECT_EQ(v[kR1], row.wantR1);
-        EXPECT_EQ(v[kR2], row.wantR2);
-    }
+    opamp_rows::ExpectRows(ComputeInvertingAmp,
+                           {
+                               // fields: G, R1, R2
+                               {kR1AndR2, {0, 2200, 4700}, {2.1363636363636362, 2200, 4700}},
+                               {kR1AndR2, {7, 0, 4700}, {E, 0, 4700}},
+                               {kR1AndR2, {7, 1e-12, 4700}, {E, 1e-12, 4700}},  // exactly tiny is absent
+                               {kR1AndR2, {7, 1000, 0}, {0, 1000, 0}},
+                               {kR1AndG, {5, 1000, 0}, {5, 1000, 5000}},
+                               {kR1AndG, {0, 1000, 9}, {0, 1000, 0}},  // no error case in this mode
+                               {kR1AndG, {5, 0, 9}, {5, 0, 0}},
+                               {-1, {1, 2, 3}, {1, 2, 3}},
+                           });
 }
 
 // Field ids: R1 1103, R2 1104, G 1105; radios 1101, 1102.
-TEST(InvertingAmpForm, OpensWithTheGainComputed) {
+TEST(InvertingAmpForm, OpensWithTheGainThenTakesTheShownGainAsInput) {
     CInvertingAmpDlg form;
     harness::Open(form);
-    EXPECT_EQ(form.windowTitle(), "Inverting amplifier");
     EXPECT_EQ(harness::Text(form, 1103), "2.20 K");
     EXPECT_EQ(harness::Text(form, 1104), "4.70 K");
     EXPECT_EQ(harness::Text(form, 1105), "2.14  ");
-    EXPECT_TRUE(harness::Enabled(form, 1103));
-    EXPECT_TRUE(harness::Enabled(form, 1104));
     EXPECT_FALSE(harness::Enabled(form, 1105));
-}
 
-TEST(InvertingAmpForm, ShownGainBecomesTheInput) {
-    CInvertingAmpDlg form;
-    harness::Open(form);
     harness::Click(form, 1102);
     EXPECT_FALSE(harness::Enabled(form, 1104));
     EXPECT_TRUE(harness::Enabled(form, 1105));

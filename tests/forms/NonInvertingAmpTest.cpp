@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QWidget>
-#include <array>
 
 #include "core/EngValue.h"
 #include "forms/opamp/NonInvertingAmpDlg.h"
+#include "tests/forms/OpAmpComputeRows.h"
 #include "tests/support/FormHarness.h"
 
 using namespace gain_stage;
@@ -13,56 +13,32 @@ namespace {
 
 constexpr double E = kErrorValue;
 
-struct Row {
-    int mode;
-    double g, r1, r2;
-    double wantG, wantR1, wantR2;
-};
-
 TEST(NonInvertingAmpCompute, EveryModeAndGuard) {
-    const Row rows[] = {
-        // mode         G    R1      R2     -> G                   R1      R2
-        {kR1AndR2, 0, 2200, 4700, 3.1363636363636362, 2200, 4700},
-        {kR1AndR2, 7, 1000, 0, 1, 1000, 0},
-        {kR1AndR2, 7, 0, 4700, E, 0, 4700},
-        {kR1AndR2, 7, 1e-12, 4700, E, 1e-12, 4700},
-        {kR1AndG, 2, 10000, 0, 2, 10000, 10000},
-        {kR1AndG, 1.5, 2000, 0, 1.5, 2000, 1000},
-        // A gain of one or less cannot be built: only R2 fails, R1 is kept.
-        {kR1AndG, 1, 10000, 9, 1, 10000, E},
-        {kR1AndG, 0.5, 10000, 9, 0.5, 10000, E},
-        {kR1AndG, 0, 10000, 9, 0, 10000, E},
-        {-1, 1, 2, 3, 1, 2, 3},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(::testing::Message()
-                     << "mode " << row.mode << " G " << row.g << " R1 " << row.r1 << " R2 " << row.r2);
-        std::array<double, 3> v{};
-        v[kG] = row.g;
-        v[kR1] = row.r1;
-        v[kR2] = row.r2;
-        const int modes[] = {row.mode};
-        ComputeNonInvertingAmp(v, modes);
-        EXPECT_EQ(v[kG], row.wantG);
-        EXPECT_EQ(v[kR1], row.wantR1);
-        EXPECT_EQ(v[kR2], row.wantR2);
-    }
+    opamp_rows::ExpectRows(ComputeNonInvertingAmp,
+                           {
+                               // fields: G, R1, R2
+                               {kR1AndR2, {0, 2200, 4700}, {3.1363636363636362, 2200, 4700}},
+                               {kR1AndR2, {7, 1000, 0}, {1, 1000, 0}},
+                               {kR1AndR2, {7, 0, 4700}, {E, 0, 4700}},
+                               {kR1AndR2, {7, 1e-12, 4700}, {E, 1e-12, 4700}},
+                               {kR1AndG, {2, 10000, 0}, {2, 10000, 10000}},
+                               {kR1AndG, {1.5, 2000, 0}, {1.5, 2000, 1000}},
+                               // A gain of one or less cannot be built: only R2 fails, R1 is kept.
+                               {kR1AndG, {1, 10000, 9}, {1, 10000, E}},
+                               {kR1AndG, {0.5, 10000, 9}, {0.5, 10000, E}},
+                               {kR1AndG, {0, 10000, 9}, {0, 10000, E}},
+                               {-1, {1, 2, 3}, {1, 2, 3}},
+                           });
 }
 
 // Field ids: R1 1110, R2 1111, G 1112; radios 1108, 1109.
-TEST(NonInvertingAmpForm, OpensWithTheGainComputed) {
-    CNonInvertingAmpDlg form;
-    harness::Open(form);
-    EXPECT_EQ(form.windowTitle(), "Non inverting amplifier");
-    EXPECT_EQ(harness::Text(form, 1110), "2.20 K");
-    EXPECT_EQ(harness::Text(form, 1111), "4.70 K");
-    EXPECT_EQ(harness::Text(form, 1112), "3.14  ");
-    EXPECT_FALSE(harness::Enabled(form, 1112));
-}
-
 TEST(NonInvertingAmpForm, UnityGainKeepsTheTypedR1) {
     CNonInvertingAmpDlg form;
     harness::Open(form);
+    EXPECT_EQ(harness::Text(form, 1110), "2.20 K");
+    EXPECT_EQ(harness::Text(form, 1111), "4.70 K");
+    EXPECT_EQ(harness::Text(form, 1112), "3.14  ");
+
     harness::Click(form, 1109);
     EXPECT_EQ(harness::Text(form, 1111), "4.71 K");  // from the gain as shown, 3.14
     EXPECT_FALSE(harness::Enabled(form, 1111));

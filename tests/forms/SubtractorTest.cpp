@@ -4,6 +4,7 @@
 
 #include "core/EngValue.h"
 #include "forms/opamp/SubtractorDlg.h"
+#include "tests/forms/OpAmpComputeRows.h"
 #include "tests/support/FormHarness.h"
 
 using namespace subtractor;
@@ -12,46 +13,32 @@ namespace {
 
 constexpr double E = kErrorValue;
 
-struct Row {
-    int mode;
-    std::array<double, 5> in;    // G1, G2, R1, R2, R3
-    std::array<double, 5> want;  // the same after the computation
-};
-
 TEST(SubtractorCompute, EveryModeAndGuard) {
     const double g = 2.1363636363636362;  // 4700 / 2200
-    const Row rows[] = {
-        {kResistors, {0, 0, 2200, 4700, 2200}, {g, g, 2200, 4700, 2200}},
-        {kResistors, {0, 0, 1000, 10000, 4000}, {10, 7.857142857142857, 1000, 10000, 4000}},
-        {kResistors, {7, 7, 0, 10000, 4000}, {E, E, 0, 10000, 4000}},
-        {kResistors, {7, 7, 1000, 1e-12, 4000}, {E, E, 1000, 1e-12, 4000}},
-        {kResistors, {7, 7, 1000, 10000, 0}, {E, E, 1000, 10000, 0}},
-        {kGainsAndR2, {2, 2, 0, 10000, 0}, {2, 2, 5000, 10000, 5000}},
-        // Gains no divider can give: R3 comes out negative, or zero at G2 = 1 + G1.
-        {kGainsAndR2, {1, 3, 0, 10000, 0}, {1, 3, 10000, 10000, -3333.3333333333335}},
-        {kGainsAndR2, {1, 2, 0, 10000, 9}, {1, 2, 10000, 10000, 0}},
-        {kGainsAndR2, {0, 2, 5, 10000, 5}, {0, 2, E, 10000, E}},
-        {kGainsAndR2, {2, 0, 5, 10000, 5}, {2, 0, E, 10000, E}},
-        {kGainsAndR2, {2, 2, 5, 0, 5}, {2, 2, E, 0, E}},
-        {-1, {1, 2, 3, 4, 5}, {1, 2, 3, 4, 5}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(::testing::Message()
-                     << "mode " << row.mode << " G1 " << row.in[0] << " G2 " << row.in[1] << " R1 "
-                     << row.in[2] << " R2 " << row.in[3] << " R3 " << row.in[4]);
-        std::array<double, 5> v = row.in;
-        const int modes[] = {row.mode};
-        ComputeSubtractor(v, modes);
-        for (size_t i = 0; i < v.size(); ++i)
-            EXPECT_EQ(v[i], row.want[i]) << "field " << i;
-    }
+    opamp_rows::ExpectRows(
+        ComputeSubtractor,
+        {
+            // fields: G1, G2, R1, R2, R3
+            {kResistors, {0, 0, 2200, 4700, 2200}, {g, g, 2200, 4700, 2200}},
+            {kResistors, {0, 0, 1000, 10000, 4000}, {10, 7.857142857142857, 1000, 10000, 4000}},
+            {kResistors, {7, 7, 0, 10000, 4000}, {E, E, 0, 10000, 4000}},
+            {kResistors, {7, 7, 1000, 1e-12, 4000}, {E, E, 1000, 1e-12, 4000}},
+            {kResistors, {7, 7, 1000, 10000, 0}, {E, E, 1000, 10000, 0}},
+            {kGainsAndR2, {2, 2, 0, 10000, 0}, {2, 2, 5000, 10000, 5000}},
+            // Gains no divider gives: R3 negative, or zero at G2 = 1 + G1.
+            {kGainsAndR2, {1, 3, 0, 10000, 0}, {1, 3, 10000, 10000, -3333.3333333333335}},
+            {kGainsAndR2, {1, 2, 0, 10000, 9}, {1, 2, 10000, 10000, 0}},
+            {kGainsAndR2, {0, 2, 5, 10000, 5}, {0, 2, E, 10000, E}},
+            {kGainsAndR2, {2, 0, 5, 10000, 5}, {2, 0, E, 10000, E}},
+            {kGainsAndR2, {2, 2, 5, 0, 5}, {2, 2, E, 0, E}},
+            {-1, {1, 2, 3, 4, 5}, {1, 2, 3, 4, 5}},
+        });
 }
 
 TEST(SubtractorCompute, GainsThenResistorsBack) {
-    const std::array<double, 3> resistorSets[][1] = {
-        {{1000, 10000, 4000}}, {{3300, 47000, 12000}}, {{2200, 4700, 2200}}};
-    for (const auto& set : resistorSets) {
-        const auto& [r1, r2, r3] = set[0];
+    for (const auto& [r1, r2, r3] :
+         {std::array{1000.0, 10000.0, 4000.0}, std::array{3300.0, 47000.0, 12000.0},
+          std::array{2200.0, 4700.0, 2200.0}}) {
         SCOPED_TRACE(::testing::Message() << r1 << " " << r2 << " " << r3);
         std::array<double, 5> v{};
         v[kR1] = r1;
@@ -72,7 +59,6 @@ TEST(SubtractorCompute, GainsThenResistorsBack) {
 TEST(SubtractorForm, OpensWithBothGainsAndShowsANegativeR3) {
     CSubtractorDlg form;
     harness::Open(form);
-    EXPECT_EQ(form.windowTitle(), "Summator");
     EXPECT_EQ(harness::Text(form, 1140), "2.20 K");
     EXPECT_EQ(harness::Text(form, 1141), "4.70 K");
     EXPECT_EQ(harness::Text(form, 1142), "2.20 K");
