@@ -3,6 +3,9 @@
 #include "forms/filters/RcHighPassDlg.h"
 #include "forms/filters/RcLowPassDlg.h"
 #include "forms/filters/RcNotchDlg.h"
+#include "forms/inductors/MultiLayerCoilDlg.h"
+#include "forms/inductors/PrintedCoilDlg.h"
+#include "forms/inductors/SingleLayerCoilDlg.h"
 #include "forms/opamp/DifferentiatorDlg.h"
 #include "forms/opamp/IntegratorDlg.h"
 #include "forms/opamp/InvertingAmpDlg.h"
@@ -19,6 +22,8 @@
 #include "forms/passive/TwoCapacitorsDlg.h"
 #include "forms/passive/TwoResistorsDlg.h"
 #include "forms/semiconductors/ClassAAmpDlg.h"
+#include "forms/semiconductors/HeatsinkDlg.h"
+#include "forms/semiconductors/ZenerDlg.h"
 
 namespace {
 
@@ -33,13 +38,13 @@ constexpr FormCommand kFormCommands[] = {
     {32772, "COhmsLawDlg", &Make<COhmsLawDlg>},
     {32785, "CTwoResistorsDlg", &Make<CTwoResistorsDlg>},
     {32776, "CTwoCapacitorsDlg", &Make<CTwoCapacitorsDlg>},
-    {32778, "CSingleLayerCoilDlg", nullptr},
-    {32780, "CMultiLayerCoilDlg", nullptr},
-    {32779, "CPrintedCoilDlg", nullptr},
+    {32778, "CSingleLayerCoilDlg", &Make<CSingleLayerCoilDlg>},
+    {32780, "CMultiLayerCoilDlg", &Make<CMultiLayerCoilDlg>},
+    {32779, "CPrintedCoilDlg", &Make<CPrintedCoilDlg>},
     {32793, "CFilterCapDlg", &Make<CFilterCapDlg>},
     {32775, "CDecibelDlg", &Make<CDecibelDlg>},
-    {32794, "CHeatsinkDlg", nullptr},
-    {32796, "CZenerDlg", nullptr},
+    {32794, "CHeatsinkDlg", &Make<CHeatsinkDlg>},
+    {32796, "CZenerDlg", &Make<CZenerDlg>},
     {32797, "CClassAAmpDlg", &Make<CClassAAmpDlg>},
     {32781, "CInvertingAmpDlg", &Make<CInvertingAmpDlg>},
     {32782, "CNonInvertingAmpDlg", &Make<CNonInvertingAmpDlg>},

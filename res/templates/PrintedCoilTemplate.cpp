@@ -1,0 +1,34 @@
+#include "res/templates/Templates.h"
+
+namespace templates {
+
+using namespace platform;
+
+const DialogTemplate& PrintedCoil() {
+    static const DialogTemplate dialog{
+        142,
+        "PCB printed self",
+        319,
+        178,
+        {
+            DefPushButton(1045, "Close", 262, 157, 50, 14),
+            Radio(1038, "D1, D2, N", 17, 23, 57, 10, kGroupStart | kTabStop),
+            Radio(1039, "L, D1, D2", 17, 34, 38, 10),
+            Edit(1040, 45, 76, 40, 14, kGroupStart | kTabStop),
+            Edit(1041, 45, 91, 40, 14),
+            Edit(1042, 45, 106, 40, 14),
+            Edit(1043, 45, 135, 40, 14),
+            PushButton(1044, "Help", 262, 142, 50, 14),
+            Picture(138, 105, 7, 192, 133),
+            GroupBox("What do you know ?", 7, 7, 82, 43),
+            Label("D1 (m) = ", 7, 78, 38, 8),
+            Label("D2 (m) = ", 7, 93, 35, 8),
+            Label("N        = ", 7, 108, 32, 8),
+            Label("L (H)   = ", 7, 137, 32, 8),
+            Label("Nota : don't forget that default unit for lengths is meter, so enter 10m for 10mm...", 7,
+                  163, 250, 8),
+        }};
+    return dialog;
+}
+
+}  // namespace templates

@@ -1,0 +1,42 @@
+#include "res/templates/Templates.h"
+
+namespace templates {
+
+using namespace platform;
+
+// The radio captions are wide, so the schematic sits under the group box:
+// Umax and Umin left of it, R, Icmax and Rcmin right of it, Uz and Pzmax
+// under it.
+const DialogTemplate& Zener() {
+    static const DialogTemplate dialog{
+        150,
+        "Zener diode",
+        345,
+        223,
+        {
+            DefPushButton(1090, "Close", 288, 202, 50, 14),
+            Radio(1080, "Umin/max, Uz, Pzmax", 13, 19, 92, 10, kGroupStart | kTabStop),
+            Radio(1081, "Umin/max, Uz, Icmax", 13, 30, 92, 10),
+            Radio(1082, "R, Uz, Icmax, Pmax", 13, 41, 92, 10),
+            Edit(1083, 45, 85, 38, 14, kGroupStart | kTabStop),
+            Edit(1084, 45, 125, 38, 14),
+            Edit(1087, 300, 75, 38, 14),
+            Edit(1088, 300, 105, 38, 14),
+            Edit(1089, 300, 135, 38, 14),
+            Edit(1085, 118, 193, 38, 14),
+            Edit(1086, 208, 193, 38, 14),
+            PushButton(1091, "Help", 288, 184, 50, 14),
+            Picture(146, 87, 60, 161, 128),
+            GroupBox("What do you know ?", 7, 7, 105, 48),
+            Label("Umax (V) =", 7, 88, 38, 8),
+            Label("Umin (V) =", 7, 128, 38, 8),
+            Label("R (ohm) =", 251, 78, 49, 8),
+            Label("Icmax (A) =", 251, 108, 49, 8),
+            Label("Rcmin (ohm) =", 251, 138, 49, 8),
+            Label("Uz (V) =", 90, 196, 28, 8),
+            Label("Pzmax (W) =", 165, 196, 43, 8),
+        }};
+    return dialog;
+}
+
+}  // namespace templates
