@@ -4,6 +4,9 @@ namespace templates {
 
 using namespace platform;
 
+// This font sets the reminder wider than 250 units and the buttons leave no
+// room to widen it, so it wraps onto a second line; the second radio caption
+// is as wide as the first so that it is not cut.
 const DialogTemplate& PrintedCoil() {
     static const DialogTemplate dialog{
         142,
@@ -13,7 +16,7 @@ const DialogTemplate& PrintedCoil() {
         {
             DefPushButton(1045, "Close", 262, 157, 50, 14),
             Radio(1038, "D1, D2, N", 17, 23, 57, 10, kGroupStart | kTabStop),
-            Radio(1039, "L, D1, D2", 17, 34, 38, 10),
+            Radio(1039, "L, D1, D2", 17, 34, 57, 10),
             Edit(1040, 45, 76, 40, 14, kGroupStart | kTabStop),
             Edit(1041, 45, 91, 40, 14),
             Edit(1042, 45, 106, 40, 14),
@@ -26,7 +29,7 @@ const DialogTemplate& PrintedCoil() {
             Label("N        = ", 7, 108, 32, 8),
             Label("L (H)   = ", 7, 137, 32, 8),
             Label("Nota : don't forget that default unit for lengths is meter, so enter 10m for 10mm...", 7,
-                  163, 250, 8),
+                  161, 250, 16),
         }};
     return dialog;
 }
