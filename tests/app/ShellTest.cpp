@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -122,6 +123,35 @@ TEST(Shell, EveryBuiltFormOpensWithItsDefaultsEachTime) {
         mainWindow.OnQuit();
     });
     EXPECT_GE(opened, 2);
+}
+
+TEST(Shell, EveryMenuCommandOpensAWorkingForm) {
+    HelpRecorder help;
+    CMainDlg mainWindow;
+    QStringList opened;
+    RunMainWindow(mainWindow, [&] {
+        for (QAction* menuAction : mainWindow.MenuBar()->actions()) {
+            for (QAction* item : menuAction->menu()->actions()) {
+                const FormCommand* command = FindFormCommand(item->data().toInt());
+                if (item->isSeparator() || command == nullptr)
+                    continue;
+                EXPECT_TRUE(item->isEnabled()) << command->className;
+                Later([&, command] {
+                    CCalcFormDlg* form = ActiveModal<CCalcFormDlg>();
+                    ASSERT_NE(form, nullptr) << command->className;
+                    // Opened, recalculated at once: no field is left empty.
+                    for (const std::string& text : form->FieldTexts())
+                        EXPECT_FALSE(text.empty()) << command->className;
+                    opened << form->objectName();
+                    QTest::mouseClick(form->GetDlgItem(form->Form().closeId), Qt::LeftButton);
+                });
+                item->trigger();
+            }
+        }
+        mainWindow.OnQuit();
+    });
+    EXPECT_EQ(opened.size(), 24);
+    EXPECT_EQ(opened.size(), QSet<QString>(opened.begin(), opened.end()).size());
 }
 
 TEST(Shell, EscAndCopyrightNoticeOpenTopic170AndKeepTheAboutBox) {
