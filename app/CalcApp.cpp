@@ -12,10 +12,12 @@ int CCalcApp::Run(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("voltaris"));
     QApplication::setApplicationDisplayName(QStringLiteral("Voltaris"));
+    // Ties the windows to the installed desktop entry (its icon, its name).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.voltaris.Voltaris"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon128.svg")));
     platform::InitApplicationLook(app);
 
-    platform::HelpWindow help(platform::HelpFilePathFor(QApplication::applicationFilePath()));
+    platform::HelpWindow help(platform::FindHelpFile(QApplication::applicationFilePath()));
     platform::SetHelpViewer(&help);
     {
         CMainDlg mainWindow;

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <optional>
 
 #include "platform/PictureWidget.h"
 
@@ -33,6 +34,7 @@ void CDialog::BuildControls() {
     built_ = true;
     for (const ControlTemplate& control : template_.controls) {
         QWidget* widget = CreateControl(control);
+        widgets_.push_back(widget);
         widget->setGeometry(units_.Rect(control.x, control.y, control.cx, control.cy));
         widget->setEnabled((control.style & kDisabled) == 0);
         if (control.kind == ControlKind::Picture) {
@@ -64,7 +66,49 @@ void CDialog::BuildControls() {
             group = new QButtonGroup(this);
         group->addButton(static_cast<QRadioButton*>(GetDlgItem(control.id)));
     }
+    NameControlsForAssistiveTools();
     setFixedSize(units_.X(template_.cx), units_.Y(template_.cy));
+}
+
+// Screen readers name an edit field after its label: the nearest static text
+// on the same row left of the field (the templates place labels so).
+// Pictures are described by the dialog's caption.
+void CDialog::NameControlsForAssistiveTools() {
+    constexpr int kMaxGap = 20;  // dialog units between the end of a label and its field
+    const std::vector<ControlTemplate>& controls = template_.controls;
+    std::map<size_t, std::pair<size_t, int>> labelOf;  // edit -> (label, gap), by index
+    for (size_t label = 0; label < controls.size(); ++label) {
+        const ControlTemplate& l = controls[label];
+        if (l.kind != ControlKind::Label)
+            continue;
+        const int middle = l.y + l.cy / 2;
+        std::optional<std::pair<size_t, int>> nearest;  // (edit, gap)
+        for (size_t edit = 0; edit < controls.size(); ++edit) {
+            const ControlTemplate& e = controls[edit];
+            const int gap = e.x - (l.x + l.cx);
+            if (e.kind == ControlKind::Edit && e.x > l.x && gap <= kMaxGap && middle >= e.y &&
+                middle < e.y + e.cy && (!nearest || gap < nearest->second))
+                nearest = {edit, gap};
+        }
+        if (!nearest)
+            continue;
+        const auto taken = labelOf.find(nearest->first);
+        if (taken == labelOf.end() || nearest->second < taken->second.second)
+            labelOf[nearest->first] = {label, nearest->second};
+    }
+    for (const auto& [edit, label] : labelOf) {
+        static_cast<QLabel*>(widgets_[label.first])->setBuddy(widgets_[edit]);
+        // "R (ohm) = " is read as "R (ohm)".
+        QString name = QString::fromUtf8(controls[label.first].text).remove(QLatin1Char('&')).trimmed();
+        while (name.endsWith(QLatin1Char('=')) || name.endsWith(QLatin1Char(':')))
+            name = name.chopped(1).trimmed();
+        widgets_[edit]->setAccessibleName(name);
+    }
+    for (size_t index = 0; index < controls.size(); ++index) {
+        if (controls[index].kind == ControlKind::Picture)
+            widgets_[index]->setAccessibleDescription(widgets_[index]->accessibleName() +
+                                                      QStringLiteral(": ") + windowTitle());
+    }
 }
 
 QWidget* CDialog::CreateControl(const ControlTemplate& control) {

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "platform/CommandTable.h"
 #include "platform/DataExchange.h"
@@ -69,6 +70,7 @@ class CDialog : public QDialog {
   private:
     void BuildControls();
     QWidget* CreateControl(const ControlTemplate& control);
+    void NameControlsForAssistiveTools();
 
     const DialogTemplate& template_;
     QFont font_;
@@ -76,6 +78,7 @@ class CDialog : public QDialog {
     bool built_ = false;
     bool ended_ = false;
     std::map<int, QWidget*> controls_;
+    std::vector<QWidget*> widgets_;  // one per template control, in template order
 };
 
 }  // namespace platform

@@ -1,6 +1,8 @@
 #include "platform/HelpFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
 
@@ -87,6 +89,22 @@ QString HelpFilePathFor(const QString& executablePath) {
     if (dot > slash + 1)
         return executablePath.left(dot) + QStringLiteral(".HLP");
     return executablePath + QStringLiteral(".HLP");
+}
+
+QString FindHelpFile(const QString& executablePath) {
+    const QString beside = HelpFilePathFor(executablePath);
+    if (QFileInfo::exists(beside))
+        return beside;
+    // Installed in a prefix: <prefix>/bin/name and <prefix>/share/name/name.HLP.
+    const QFileInfo helpName(beside);
+    const QString name = QFileInfo(executablePath).completeBaseName();
+    const QString shared =
+        QDir::cleanPath(QFileInfo(executablePath)
+                            .dir()
+                            .filePath(QStringLiteral("../share/%1/%2").arg(name, helpName.fileName())));
+    if (QFileInfo::exists(shared))
+        return shared;
+    return beside;
 }
 
 }  // namespace platform

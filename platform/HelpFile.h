@@ -38,5 +38,9 @@ class HelpFile {
 // The help file of an executable: its path with the extension (from the
 // last dot of the file name) replaced by ".HLP", or ".HLP" appended.
 QString HelpFilePathFor(const QString& executablePath);
+// Where the executable's help file is: beside it, else in the share folder
+// of its installation prefix (../share/<name>/); the first path when neither
+// exists, so that the failure names the usual place.
+QString FindHelpFile(const QString& executablePath);
 
 }  // namespace platform
