@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libgtest-dev libbenchmark-dev
   fonts-liberation2
+  dpkg-dev file appstream desktop-file-utils
   xvfb xauth
 )
 missing=()

@@ -1,0 +1,38 @@
+# Desktop integration (entry, icons, AppStream data) and the Debian package.
+set(app_id org.voltaris.Voltaris)
+set(desktop_dir ${PROJECT_SOURCE_DIR}/res/desktop)
+
+install(FILES ${desktop_dir}/${app_id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${desktop_dir}/${app_id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${PROJECT_SOURCE_DIR}/res/pictures/icon128.svg
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${app_id}.svg)
+foreach(size 16 22 24 32 48 64 128 256)
+  install(FILES ${PROJECT_SOURCE_DIR}/res/icons/${size}x${size}/${app_id}.png
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+
+set(CPACK_PACKAGE_NAME voltaris)
+set(CPACK_PACKAGE_VENDOR "Voltaris")
+set(CPACK_PACKAGE_CONTACT "Voltaris developers <voltaris@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "electronics calculator: classic calculations with their schematics")
+set(CPACK_PACKAGE_DESCRIPTION
+  "A small menu window opens, for each classic electronics calculation, a form with the
+schematic of the circuit beside a few labelled fields, in engineering notation.")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY voltaris)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
+# Shared libraries come from dpkg-shlibdeps (libqt6svg6 among them, which on
+# Debian 12 also holds the SVG icon and image plugins); what it cannot see is
+# loaded at run time: the window system plugins and the font.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+set(CPACK_GENERATOR DEB)
+include(CPack)
+
+# Installs the package into a scratch root and starts the program from it;
+# validates the desktop entry and the AppStream data.
+add_test(NAME package_smoke COMMAND bash ${PROJECT_SOURCE_DIR}/tools/package-smoke.sh ${PROJECT_BINARY_DIR} ${app_id})
+set_tests_properties(package_smoke PROPERTIES TIMEOUT 120)
+add_test(NAME metainfo_valid COMMAND appstreamcli validate --no-net ${desktop_dir}/${app_id}.metainfo.xml)
+add_test(NAME desktop_entry_valid COMMAND desktop-file-validate ${desktop_dir}/${app_id}.desktop)
