@@ -1,6 +1,7 @@
 #include "app/AboutDlg.h"
 
 #include "platform/HelpService.h"
+#include "platform/PictureWidget.h"
 #include "res/templates/Templates.h"
 
 using namespace platform;
@@ -9,6 +10,17 @@ CAboutDlg::CAboutDlg() : CDialog(templates::AboutBox()) {
     setObjectName(QStringLiteral("CAboutDlg"));
     // A caption but no system menu: no close box.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+}
+
+bool CAboutDlg::OnInitDialog() {
+    // The banner is the program's logo, not a schematic.
+    for (QWidget* widget : findChildren<QWidget*>()) {
+        if (dynamic_cast<PictureWidget*>(widget)) {
+            widget->setAccessibleName(QStringLiteral("Logo"));
+            widget->setAccessibleDescription(QStringLiteral("Voltaris logo"));
+        }
+    }
+    return CDialog::OnInitDialog();
 }
 
 void CAboutDlg::OnCopyrightNotice() {

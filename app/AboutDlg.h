@@ -12,5 +12,6 @@ class CAboutDlg : public platform::CDialog {
     static constexpr int kCopyrightTopic = 170;
 
   protected:
+    bool OnInitDialog() override;
     const platform::CommandTable* GetCommandTable() const override;
 };

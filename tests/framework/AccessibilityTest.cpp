@@ -10,6 +10,7 @@
 #include <QTest>
 #include <set>
 
+#include "app/AboutDlg.h"
 #include "app/FormTable.h"
 #include "forms/oscillators/Astable555Dlg.h"
 #include "forms/passive/OhmsLawDlg.h"
@@ -93,6 +94,13 @@ TEST(Accessibility, PicturesAreDescribedByTheCaption) {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(pictures[0]);
     ASSERT_NE(accessible, nullptr);
     EXPECT_EQ(accessible->text(QAccessible::Description), "Schematic: Ohm's Law");
+    CAboutDlg about;  // its picture is the logo
+    about.Create(nullptr);
+    for (QWidget* widget : about.findChildren<QWidget*>()) {
+        if (dynamic_cast<platform::PictureWidget*>(widget)) {
+            EXPECT_EQ(widget->accessibleDescription(), "Voltaris logo");
+        }
+    }
 }
 
 // Tab from the first control around the whole form: every enabled field and
