@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
@@ -27,6 +28,24 @@ void Save(QWidget& window, const QString& name) {
     QApplication::processEvents();
     const QString path = gFolder.filePath(name + QStringLiteral(".png"));
     if (!window.grab().save(path))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    else
+        std::printf("%s\n", qPrintable(path));
+}
+
+// A window together with the menu it has open, on a transparent ground.
+void SaveWithMenu(QWidget& window, QWidget& menu, const QString& name) {
+    const QRect area = window.geometry().united(menu.geometry());
+    const qreal ratio = window.devicePixelRatioF();
+    QPixmap picture(area.size() * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.drawPixmap(window.geometry().topLeft() - area.topLeft(), window.grab());
+    painter.drawPixmap(menu.geometry().topLeft() - area.topLeft(), menu.grab());
+    painter.end();
+    const QString path = gFolder.filePath(name + QStringLiteral(".png"));
+    if (!picture.save(path))
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     else
         std::printf("%s\n", qPrintable(path));
@@ -63,6 +82,7 @@ void SaveShell() {
             mainWindow.MenuBar()->setActiveAction(action);
             QApplication::processEvents();
             Save(*menu, QStringLiteral("CMainDlg-menu%1").arg(++index));
+            SaveWithMenu(mainWindow, *menu, QStringLiteral("CMainDlg-with-menu%1").arg(index));
             menu->close();
         }
         mainWindow.OnQuit();
