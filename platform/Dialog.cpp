@@ -325,6 +325,14 @@ void CDialog::accept() {
 }
 
 bool CDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        // Tab enters a radio group on its checked button, not on its first.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        auto* radio = qobject_cast<QRadioButton*>(watched);
+        if (radio && !radio->isChecked() && radio->group() && radio->group()->checkedButton() &&
+            (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason))
+            radio->group()->checkedButton()->setFocus(reason);
+    }
     if (event->type() == QEvent::KeyPress) {
         // A key not taken by a control bubbles up to its parent; look at it
         // only where it is addressed, so the filter sees each key once.
