@@ -9,6 +9,7 @@ packages=(
   fonts-liberation2
   dpkg-dev file appstream desktop-file-utils
   xvfb xauth
+  libxcb1-dev
 )
 missing=()
 for p in "${packages[@]}"; do
