@@ -169,6 +169,11 @@ QWidget* CDialog::CreateControl(const ControlTemplate& control) {
             auto* list = new QListWidget(this);
             list->setFocusPolicy(focus);
             list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+            // One line of the dialog font per item, as in a classic list box.
+            // Without this the view lays out the text of every item each time
+            // the list is refilled, which dominated a recalculation that fills
+            // lists.
+            list->setUniformItemSizes(true);
             return list;
         }
     }

@@ -258,10 +258,13 @@ void CClassAAmpDlg::EnableByMode() {
 }
 
 void CClassAAmpDlg::FillList(int id, const std::vector<std::string>& lines) {
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines)
+        items << platform::FromFieldText(line);
     auto* list = Item<QListWidget>(id);
     list->clear();
-    for (const std::string& line : lines)
-        list->addItem(platform::FromFieldText(line));
+    list->addItems(items);  // one insertion for the view to handle, not one per line
 }
 
 void CClassAAmpDlg::Recalculate() {
