@@ -57,6 +57,14 @@ double Median(std::vector<double> values) {
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
+// The value that 99 % of the samples do not exceed.
+double Percentile99(std::vector<double> values) {
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values[std::min(values.size() - 1, values.size() * 99 / 100)];
+}
+
 double Worst(const std::vector<double>& values) {
     return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
 }
@@ -207,7 +215,9 @@ void ReportRecalculate(benchmark::State& state, const Samples& samples) {
     state.counters["wall_us"] = Median(samples.wall) * 1e6;
     state.counters["worst_wall_us"] = Worst(samples.wall) * 1e6;
     state.counters["cpu_us"] = Median(samples.cpu) * 1e6;
+    state.counters["p99_cpu_us"] = Percentile99(samples.cpu) * 1e6;
     state.counters["worst_cpu_us"] = Worst(samples.cpu) * 1e6;
+    state.counters["first_cpu_us"] = samples.cpu.empty() ? 0 : samples.cpu.front() * 1e6;
 }
 
 // Recalculate timed from its save exchange to its load exchange. Between two
