@@ -106,7 +106,9 @@ extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
     static int argc = 1;
     static char name[] = "forms_fuzz";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
+    // Never deleted: the forms kept in gForms are destroyed at exit and need it.
+    static auto* app = new QApplication(argc, argv);
+    (void)app;
     for (const FormCommand& command : FormCommands()) {
         if (command.create == nullptr)
             continue;
