@@ -6,6 +6,7 @@ packages=(
   g++ cmake ninja-build pkg-config python3
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libgtest-dev libbenchmark-dev
+  clang libclang-rt-dev
   fonts-liberation2
   dpkg-dev file appstream desktop-file-utils
   xvfb xauth

@@ -32,7 +32,7 @@ T* ActiveModal() {
 // Starts the main window; `then` runs once the About box has been closed
 // with "Ok", and must end the main window.
 void RunMainWindow(CMainDlg& mainWindow, std::function<void()> then) {
-    Later([&mainWindow, then] {
+    Later([then] {
         CAboutDlg* about = ActiveModal<CAboutDlg>();
         ASSERT_NE(about, nullptr);
         QTest::mouseClick(about->GetDlgItem(platform::IDOK), Qt::LeftButton);

@@ -8,7 +8,6 @@
 #include <QScrollBar>
 #include <array>
 #include <cmath>
-#include <limits>
 #include <string>
 #include <vector>
 
@@ -20,8 +19,6 @@
 using namespace class_a;
 
 namespace {
-
-constexpr double kInf = std::numeric_limits<double>::infinity();
 
 // Inputs as typed: Vcc, B, Vin, Vout, Fmin, Rc, Rl.
 ClassAInputs Typed(const std::array<const char*, 7>& texts, bool maxGain, bool withLoad) {

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer
+# (LeakSanitizer included), then the fuzz targets for a bounded time.
+#   tools/sanitize.sh [seconds per fuzz target, default 60]
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+cd "$top"
+bash tools/install-deps.sh
+cmake --preset asan
+cmake --build --preset asan -j"$(nproc)"
+ctest --preset asan -j"$(nproc)"
+bash tools/fuzz.sh "$top/build-asan" "${1:-60}"
