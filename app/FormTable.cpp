@@ -1,5 +1,7 @@
 #include "app/FormTable.h"
 
+#include <vector>
+
 #include "forms/filters/RcHighPassDlg.h"
 #include "forms/filters/RcLowPassDlg.h"
 #include "forms/filters/RcNotchDlg.h"
@@ -32,44 +34,59 @@ std::unique_ptr<CCalcFormDlg> Make() {
     return std::make_unique<Form>();
 }
 
-// In the order of the main menu.
-// clang-format off
-constexpr FormCommand kFormCommands[] = {
-    {32772, "COhmsLawDlg", &Make<COhmsLawDlg>},
-    {32785, "CTwoResistorsDlg", &Make<CTwoResistorsDlg>},
-    {32776, "CTwoCapacitorsDlg", &Make<CTwoCapacitorsDlg>},
-    {32778, "CSingleLayerCoilDlg", &Make<CSingleLayerCoilDlg>},
-    {32780, "CMultiLayerCoilDlg", &Make<CMultiLayerCoilDlg>},
-    {32779, "CPrintedCoilDlg", &Make<CPrintedCoilDlg>},
-    {32793, "CFilterCapDlg", &Make<CFilterCapDlg>},
-    {32775, "CDecibelDlg", &Make<CDecibelDlg>},
-    {32794, "CHeatsinkDlg", &Make<CHeatsinkDlg>},
-    {32796, "CZenerDlg", &Make<CZenerDlg>},
-    {32797, "CClassAAmpDlg", &Make<CClassAAmpDlg>},
-    {32781, "CInvertingAmpDlg", &Make<CInvertingAmpDlg>},
-    {32782, "CNonInvertingAmpDlg", &Make<CNonInvertingAmpDlg>},
-    {32783, "CDifferentiatorDlg", &Make<CDifferentiatorDlg>},
-    {32799, "CIntegratorDlg", &Make<CIntegratorDlg>},
-    {32786, "CSummatorDlg", &Make<CSummatorDlg>},
-    {32798, "CSubtractorDlg", &Make<CSubtractorDlg>},
-    {32800, "CSchmittTriggerDlg", &Make<CSchmittTriggerDlg>},
-    {32801, "CAstable555Dlg", &Make<CAstable555Dlg>},
-    {32803, "CGateAstableDlg", &Make<CGateAstableDlg>},
-    {32802, "CMonostable555Dlg", &Make<CMonostable555Dlg>},
-    {32807, "CRcLowPassDlg", &Make<CRcLowPassDlg>},
-    {32808, "CRcHighPassDlg", &Make<CRcHighPassDlg>},
-    {32809, "CRcNotchDlg", &Make<CRcNotchDlg>},
+struct Binding {
+    const engine::FormModel& (*model)();
+    std::unique_ptr<CCalcFormDlg> (*create)();
 };
-// clang-format on
+
+// Each dialog beside its engine model, in the order of the main menu; the
+// command id and class name come from the model.
+std::vector<FormCommand> BuildTable() {
+    // clang-format off
+    const Binding bindings[] = {
+        {&OhmsLawModel, &Make<COhmsLawDlg>},
+        {&TwoResistorsModel, &Make<CTwoResistorsDlg>},
+        {&TwoCapacitorsModel, &Make<CTwoCapacitorsDlg>},
+        {&SingleLayerCoilModel, &Make<CSingleLayerCoilDlg>},
+        {&MultiLayerCoilModel, &Make<CMultiLayerCoilDlg>},
+        {&PrintedCoilModel, &Make<CPrintedCoilDlg>},
+        {&FilterCapModel, &Make<CFilterCapDlg>},
+        {&DecibelModel, &Make<CDecibelDlg>},
+        {&HeatsinkModel, &Make<CHeatsinkDlg>},
+        {&ZenerModel, &Make<CZenerDlg>},
+        {&ClassAAmpModel, &Make<CClassAAmpDlg>},
+        {&InvertingAmpModel, &Make<CInvertingAmpDlg>},
+        {&NonInvertingAmpModel, &Make<CNonInvertingAmpDlg>},
+        {&DifferentiatorModel, &Make<CDifferentiatorDlg>},
+        {&IntegratorModel, &Make<CIntegratorDlg>},
+        {&SummatorModel, &Make<CSummatorDlg>},
+        {&SubtractorModel, &Make<CSubtractorDlg>},
+        {&SchmittTriggerModel, &Make<CSchmittTriggerDlg>},
+        {&Astable555Model, &Make<CAstable555Dlg>},
+        {&GateAstableModel, &Make<CGateAstableDlg>},
+        {&Monostable555Model, &Make<CMonostable555Dlg>},
+        {&RcLowPassModel, &Make<CRcLowPassDlg>},
+        {&RcHighPassModel, &Make<CRcHighPassDlg>},
+        {&RcNotchModel, &Make<CRcNotchDlg>},
+    };
+    // clang-format on
+    std::vector<FormCommand> table;
+    for (const Binding& binding : bindings) {
+        const engine::FormModel& model = binding.model();
+        table.push_back({model.commandId, model.className, binding.create});
+    }
+    return table;
+}
 
 }  // namespace
 
 std::span<const FormCommand> FormCommands() {
-    return kFormCommands;
+    static const std::vector<FormCommand> table = BuildTable();
+    return table;
 }
 
 const FormCommand* FindFormCommand(int commandId) {
-    for (const FormCommand& command : kFormCommands) {
+    for (const FormCommand& command : FormCommands()) {
         if (command.commandId == commandId)
             return &command;
     }

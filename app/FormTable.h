@@ -4,13 +4,14 @@
 
 #include <memory>
 #include <span>
+#include <vector>
 
 class CCalcFormDlg;
 
 struct FormCommand {
     int commandId;
     const char* className;
-    std::unique_ptr<CCalcFormDlg> (*create)();  // null while the form is not built yet
+    std::unique_ptr<CCalcFormDlg> (*create)();
 };
 
 std::span<const FormCommand> FormCommands();

@@ -8,7 +8,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/FormTable.h"
-#include "core/CalcFormDlg.h"
+#include "forms/CalcFormDlg.h"
 #include "platform/HelpService.h"
 #include "res/menus/MainMenu.h"
 #include "res/templates/Templates.h"

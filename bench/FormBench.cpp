@@ -24,8 +24,8 @@
 
 #include "app/AboutDlg.h"
 #include "app/FormTable.h"
-#include "core/CalcFormDlg.h"
 #include "core/EngValue.h"
+#include "forms/CalcFormDlg.h"
 #include "forms/semiconductors/ClassAAmpDlg.h"
 #include "platform/AppLook.h"
 #include "platform/DataExchange.h"
@@ -137,8 +137,8 @@ Opening OpenOnce(const FormCommand& command, std::unique_ptr<CCalcFormDlg>* keep
 // The opening recalculation again on the open form: default texts put back,
 // then Recalculate, which rewrites every field as the opening one does.
 Stamp OpeningRecalculation(CCalcFormDlg& form) {
-    for (const FormField& field : form.Form().fields) {
-        if (auto* edit = form.Item<QLineEdit>(field.controlId))
+    for (const engine::FieldModel& field : form.Form().fields) {
+        if (auto* edit = form.Item<QLineEdit>(field.id))
             edit->setText(QString::fromLatin1(field.defaultText));
     }
     const Stamp t0 = Stamp::Now();
@@ -194,8 +194,8 @@ void BM_OpenForm(benchmark::State& state, const FormCommand* command) {
 
 // The field a user would type into next: the first enabled edit field.
 QLineEdit* FirstInput(CCalcFormDlg& form) {
-    for (const FormField& field : form.Form().fields) {
-        auto* edit = form.Item<QLineEdit>(field.controlId);
+    for (const engine::FieldModel& field : form.Form().fields) {
+        auto* edit = form.Item<QLineEdit>(field.id);
         if (edit && edit->isEnabled() && !edit->isReadOnly())
             return edit;
     }
@@ -228,7 +228,7 @@ void BM_Recalculate(benchmark::State& state, const FormCommand* command) {
     OpenOnce(*command, &form);
     std::vector<int> modeIds;
     if (!form->Form().radioGroups.empty())
-        modeIds = form->RadioGroupIds(form->Form().radioGroups[0].firstId);
+        modeIds = form->RadioGroupIds(form->Form().radioGroups[0].FirstId());
     Samples samples;
     int call = 0;
     for (auto _ : state) {

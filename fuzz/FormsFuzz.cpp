@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "app/FormTable.h"
-#include "core/CalcFormDlg.h"
 #include "core/EngValue.h"
+#include "forms/CalcFormDlg.h"
 #include "forms/semiconductors/ClassAAmpDlg.h"
 #include "fuzz/Notation.h"
 

@@ -15,7 +15,7 @@
 
 #include "app/FormTable.h"
 #include "app/MainDlg.h"
-#include "core/CalcFormDlg.h"
+#include "forms/CalcFormDlg.h"
 #include "platform/AppLook.h"
 #include "platform/HelpWindow.h"
 

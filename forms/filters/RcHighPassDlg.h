@@ -1,7 +1,8 @@
 #pragma once
-// RC high-pass filter.
+// The "RC high pass filter" dialog: its layout bound to the engine's form.
 
-#include "forms/filters/RcFilter.h"
+#include "engine/filters/RcHighPass.h"
+#include "forms/CalcFormDlg.h"
 
 class CRcHighPassDlg : public CCalcFormDlg {
   public:

@@ -1,7 +1,8 @@
 #pragma once
-// RC low-pass filter.
+// The "RC low pass filter" dialog: its layout bound to the engine's form.
 
-#include "forms/filters/RcFilter.h"
+#include "engine/filters/RcLowPass.h"
+#include "forms/CalcFormDlg.h"
 
 class CRcLowPassDlg : public CCalcFormDlg {
   public:

@@ -1,7 +1,8 @@
 #pragma once
-// RC twin-T notch filter; its Fc is the rejected frequency.
+// The "RC notch filter" dialog: its layout bound to the engine's form.
 
-#include "forms/filters/RcFilter.h"
+#include "engine/filters/RcNotch.h"
+#include "forms/CalcFormDlg.h"
 
 class CRcNotchDlg : public CCalcFormDlg {
   public:

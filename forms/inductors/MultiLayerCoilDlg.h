@@ -1,18 +1,8 @@
 #pragma once
-// Air-cored cylindrical coil wound in several layers: inductance from
-// diameter, winding length, winding thickness and turns, or the turns for a
-// wanted inductance.
+// The "Cylindar self, multicoated" dialog: its layout bound to the engine's form.
 
-#include <span>
-
-#include "core/CalcFormDlg.h"
-
-namespace multi_layer_coil {
-enum Field { kD, kE, kL, kN, kP };
-enum Mode { kFromTurns, kFromInductance };
-}  // namespace multi_layer_coil
-
-void ComputeMultiLayerCoil(std::span<double> values, std::span<const int> modes);
+#include "engine/inductors/MultiLayerCoil.h"
+#include "forms/CalcFormDlg.h"
 
 class CMultiLayerCoilDlg : public CCalcFormDlg {
   public:

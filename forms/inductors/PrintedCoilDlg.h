@@ -1,17 +1,8 @@
 #pragma once
-// Flat square spiral etched on a printed circuit board: inductance from the
-// inner and outer sizes and the turns, or the turns for a wanted inductance.
+// The "PCB printed self" dialog: its layout bound to the engine's form.
 
-#include <span>
-
-#include "core/CalcFormDlg.h"
-
-namespace printed_coil {
-enum Field { kD1, kD2, kL, kN };
-enum Mode { kFromTurns, kFromInductance };
-}  // namespace printed_coil
-
-void ComputePrintedCoil(std::span<double> values, std::span<const int> modes);
+#include "engine/inductors/PrintedCoil.h"
+#include "forms/CalcFormDlg.h"
 
 class CPrintedCoilDlg : public CCalcFormDlg {
   public:

@@ -1,17 +1,8 @@
 #pragma once
-// Air-cored cylindrical coil wound in one layer: inductance from diameter,
-// winding length and turns, or the turns for a wanted inductance.
+// The "Cylindar self, monocoated" dialog: its layout bound to the engine's form.
 
-#include <span>
-
-#include "core/CalcFormDlg.h"
-
-namespace single_layer_coil {
-enum Field { kD, kL, kN, kP };
-enum Mode { kFromTurns, kFromInductance };
-}  // namespace single_layer_coil
-
-void ComputeSingleLayerCoil(std::span<double> values, std::span<const int> modes);
+#include "engine/inductors/SingleLayerCoil.h"
+#include "forms/CalcFormDlg.h"
 
 class CSingleLayerCoilDlg : public CCalcFormDlg {
   public:

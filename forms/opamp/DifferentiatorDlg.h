@@ -1,8 +1,8 @@
 #pragma once
-// Differentiator: C in series with the input, R in the feedback; DeltaT = 0.7 x R x C.
+// The "Differentiator" dialog: its layout bound to the engine's form.
 
-#include "core/CalcFormDlg.h"
-#include "forms/opamp/RcTimeStage.h"
+#include "engine/opamp/Differentiator.h"
+#include "forms/CalcFormDlg.h"
 
 class CDifferentiatorDlg : public CCalcFormDlg {
   public:

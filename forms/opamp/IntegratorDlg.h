@@ -1,8 +1,8 @@
 #pragma once
-// Integrator: R in series with the input, C in the feedback; DeltaT = 0.7 x R x C.
+// The "Integrator" dialog: its layout bound to the engine's form.
 
-#include "core/CalcFormDlg.h"
-#include "forms/opamp/RcTimeStage.h"
+#include "engine/opamp/Integrator.h"
+#include "forms/CalcFormDlg.h"
 
 class CIntegratorDlg : public CCalcFormDlg {
   public:

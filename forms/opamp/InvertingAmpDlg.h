@@ -1,12 +1,8 @@
 #pragma once
-// Inverting amplifier: G = R2 / R1, shown as a magnitude.
+// The "Inverting amplifier" dialog: its layout bound to the engine's form.
 
-#include <span>
-
-#include "core/CalcFormDlg.h"
-#include "forms/opamp/GainStage.h"
-
-void ComputeInvertingAmp(std::span<double> values, std::span<const int> modes);
+#include "engine/opamp/InvertingAmp.h"
+#include "forms/CalcFormDlg.h"
 
 class CInvertingAmpDlg : public CCalcFormDlg {
   public:

@@ -1,12 +1,8 @@
 #pragma once
-// Non-inverting amplifier: G = (R2 + R1) / R1, always above one.
+// The "Non inverting amplifier" dialog: its layout bound to the engine's form.
 
-#include <span>
-
-#include "core/CalcFormDlg.h"
-#include "forms/opamp/GainStage.h"
-
-void ComputeNonInvertingAmp(std::span<double> values, std::span<const int> modes);
+#include "engine/opamp/NonInvertingAmp.h"
+#include "forms/CalcFormDlg.h"
 
 class CNonInvertingAmpDlg : public CCalcFormDlg {
   public:

@@ -1,17 +1,8 @@
 #pragma once
-// Schmitt trigger with positive feedback: the switching threshold is
-// Utrig = Upwr x R1 / R2.
+// The "Inverting amplifier" dialog: its layout bound to the engine's form.
 
-#include <span>
-
-#include "core/CalcFormDlg.h"
-
-namespace schmitt_trigger {
-enum Field { kR1, kR2, kUpwr, kUtrig };
-enum Mode { kResistorsAndSupply, kThresholdAndSupply };
-}  // namespace schmitt_trigger
-
-void ComputeSchmittTrigger(std::span<double> values, std::span<const int> modes);
+#include "engine/opamp/SchmittTrigger.h"
+#include "forms/CalcFormDlg.h"
 
 class CSchmittTriggerDlg : public CCalcFormDlg {
   public:

@@ -1,17 +1,8 @@
 #pragma once
-// Subtractor (difference amplifier): Uo = G2 x U2 - G1 x U1. R2 is both the
-// feedback resistor and the lower resistor of the divider on U2.
+// The "Summator" dialog: its layout bound to the engine's form.
 
-#include <span>
-
-#include "core/CalcFormDlg.h"
-
-namespace subtractor {
-enum Field { kG1, kG2, kR1, kR2, kR3 };
-enum Mode { kResistors, kGainsAndR2 };
-}  // namespace subtractor
-
-void ComputeSubtractor(std::span<double> values, std::span<const int> modes);
+#include "engine/opamp/Subtractor.h"
+#include "forms/CalcFormDlg.h"
 
 class CSubtractorDlg : public CCalcFormDlg {
   public:

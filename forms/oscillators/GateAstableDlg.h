@@ -1,17 +1,8 @@
 #pragma once
-// Astable oscillator of two CMOS inverters: period and frequency from R and
-// C, or the capacitor for a wanted period.
+// The "Astable oscillator, CMOS gate based" dialog: its layout bound to the engine's form.
 
-#include <span>
-
-#include "core/CalcFormDlg.h"
-
-namespace gate_astable {
-enum Field { kC, kF, kR, kT };
-enum Mode { kRAndC, kRAndT };
-}  // namespace gate_astable
-
-void ComputeGateAstable(std::span<double> values, std::span<const int> modes);
+#include "engine/oscillators/GateAstable.h"
+#include "forms/CalcFormDlg.h"
 
 class CGateAstableDlg : public CCalcFormDlg {
   public:

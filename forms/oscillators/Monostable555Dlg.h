@@ -1,17 +1,8 @@
 #pragma once
-// 555 monostable: pulse length from R1 and C, or the capacitor for a wanted
-// pulse length.
+// The "Monostable oscillator, 555 based" dialog: its layout bound to the engine's form.
 
-#include <span>
-
-#include "core/CalcFormDlg.h"
-
-namespace monostable555 {
-enum Field { kC, kR1, kT };
-enum Mode { kR1AndC, kR1AndT };
-}  // namespace monostable555
-
-void ComputeMonostable555(std::span<double> values, std::span<const int> modes);
+#include "engine/oscillators/Monostable555.h"
+#include "forms/CalcFormDlg.h"
 
 class CMonostable555Dlg : public CCalcFormDlg {
   public:

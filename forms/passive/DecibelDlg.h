@@ -1,17 +1,8 @@
 #pragma once
-// Decibels: one gain applied to a stage's input and output levels, 20 dB a
-// decade for voltages and 10 dB a decade for powers.
+// The "Decibel" dialog: its layout bound to the engine's form.
 
-#include <span>
-
-#include "core/CalcFormDlg.h"
-
-namespace decibel {
-enum Field { kGain, kPi, kPo, kUi, kUo };
-enum Mode { kInputAndGain, kOutputAndGain, kInputAndOutputLevel, kInputAndOutputPower };
-}  // namespace decibel
-
-void ComputeDecibel(std::span<double> values, std::span<const int> modes);
+#include "engine/passive/Decibel.h"
+#include "forms/CalcFormDlg.h"
 
 class CDecibelDlg : public CCalcFormDlg {
   public:

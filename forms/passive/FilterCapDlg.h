@@ -1,19 +1,8 @@
 #pragma once
-// Reservoir capacitor after a rectifier: load current, ripple and
-// capacitance tied by the rectifier's time coefficient, C = k I / DeltaU.
+// The "Filtering capacitor" dialog: its layout bound to the engine's form.
 
-#include <span>
-
-#include "core/CalcFormDlg.h"
-
-namespace filter_cap {
-enum Field { kC, kDeltaU, kI };
-enum Knowns { kIAndDeltaU, kCAndI, kCAndDeltaU };
-enum Rectifier { kHalfWave, kFullWave };
-}  // namespace filter_cap
-
-// modes[0] is the knowns index, modes[1] the rectifier index.
-void ComputeFilterCap(std::span<double> values, std::span<const int> modes);
+#include "engine/passive/FilterCap.h"
+#include "forms/CalcFormDlg.h"
 
 class CFilterCapDlg : public CCalcFormDlg {
   public:

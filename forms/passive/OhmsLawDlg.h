@@ -1,17 +1,8 @@
 #pragma once
-// Ohm's law: current, resistance, voltage and power of one resistor; any
-// two known give the other two.
+// The "Ohm's Law" dialog: its layout bound to the engine's form.
 
-#include <span>
-
-#include "core/CalcFormDlg.h"
-
-namespace ohms_law {
-enum Field { kI, kP, kR, kU };
-enum Mode { kRAndI, kRAndU, kRAndP, kIAndU, kIAndP, kUAndP };
-}  // namespace ohms_law
-
-void ComputeOhmsLaw(std::span<double> values, std::span<const int> modes);
+#include "engine/passive/OhmsLaw.h"
+#include "forms/CalcFormDlg.h"
 
 class COhmsLawDlg : public CCalcFormDlg {
   public:

@@ -1,18 +1,8 @@
 #pragma once
-// Thermal chain of a power component on a heatsink: junction to package,
-// package to heatsink, heatsink to air. Given all but one of RthHA, Ta and
-// Tjmax, computes the missing one.
+// The "Heatsink" dialog: its layout bound to the engine's form.
 
-#include <span>
-
-#include "core/CalcFormDlg.h"
-
-namespace heatsink {
-enum Field { kRthHA, kRthPH, kRthJP, kTa, kTjmax, kPmax };
-enum Mode { kAllButRthHA, kAllButTa, kAllButTjmax };
-}  // namespace heatsink
-
-void ComputeHeatsink(std::span<double> values, std::span<const int> modes);
+#include "engine/semiconductors/Heatsink.h"
+#include "forms/CalcFormDlg.h"
 
 class CHeatsinkDlg : public CCalcFormDlg {
   public:

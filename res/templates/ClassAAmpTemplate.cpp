@@ -1,3 +1,4 @@
+#include "res/ids/ClassAAmpIds.h"
 #include "res/templates/Templates.h"
 
 namespace templates {
@@ -9,23 +10,24 @@ using namespace platform;
 // component list shows all its lines, the operating list scrolls.
 // clang-format off
 const DialogTemplate& ClassAAmp() {
+    using namespace ids::class_a_amp;
     static const DialogTemplate dialog{
-        152, "Class A amplifier", 407, 239,
+        kDialog, "Class A amplifier", 407, 239,
         {
-            DefPushButton(1099, "Close", 6, 218, 45, 14),
-            Edit(1100, 61, 7, 40, 14),
-            Edit(1102, 61, 24, 40, 14),
-            Edit(1103, 61, 41, 40, 14),
-            Edit(1104, 61, 58, 40, 14),
-            Edit(1105, 61, 75, 40, 14),
-            Edit(1101, 61, 92, 40, 14),
-            Edit(1106, 61, 109, 40, 14),
-            CheckBox(1094, "Maximum gain", 6, 130, 64, 10),
-            CheckBox(1093, "With load", 6, 144, 50, 10),
-            Edit(1097, 138, 218, 172, 14),
-            ListBox(1095, 314, 16, 87, 108),
-            ListBox(1096, 314, 138, 87, 94),
-            PushButton(1098, "Help", 56, 218, 45, 14),
+            DefPushButton(kClose, "Close", 6, 218, 45, 14),
+            Edit(kEditVcc, 61, 7, 40, 14),
+            Edit(kEditBeta, 61, 24, 40, 14),
+            Edit(kEditVin, 61, 41, 40, 14),
+            Edit(kEditVout, 61, 58, 40, 14),
+            Edit(kEditFmin, 61, 75, 40, 14),
+            Edit(kEditRc, 61, 92, 40, 14),
+            Edit(kEditRl, 61, 109, 40, 14),
+            CheckBox(kCheckMaxGain, "Maximum gain", 6, 130, 64, 10),
+            CheckBox(kCheckWithLoad, "With load", 6, 144, 50, 10),
+            Edit(kStatus, 138, 218, 172, 14),
+            ListBox(kListComponents, 314, 16, 87, 108),
+            ListBox(kListOperating, 314, 138, 87, 94),
+            PushButton(kHelp, "Help", 56, 218, 45, 14),
             Picture(147, 104, 7, 206, 207),
             Label("Vcc (V) =", 6, 10, 54, 8),
             Label("B (T1 beta) =", 6, 27, 54, 8),

@@ -1,3 +1,4 @@
+#include "res/ids/MultiLayerCoilIds.h"
 #include "res/templates/Templates.h"
 
 namespace templates {
@@ -5,21 +6,22 @@ namespace templates {
 using namespace platform;
 
 const DialogTemplate& MultiLayerCoil() {
+    using namespace ids::multi_layer_coil;
     static const DialogTemplate dialog{
-        141,
+        kDialog,
         "Cylindar self, multicoated",
         338,
         207,
         {
-            DefPushButton(1037, "Close", 281, 186, 50, 14),
-            Radio(1030, "P, D, E, N", 17, 23, 52, 10, kGroupStart | kTabStop),
-            Radio(1031, "L, P, D, E", 17, 34, 54, 10),
-            Edit(1032, 37, 76, 40, 14, kGroupStart | kTabStop),
-            Edit(1033, 37, 91, 40, 14),
-            Edit(1038, 37, 106, 40, 14),
-            Edit(1034, 37, 120, 40, 14),
-            Edit(1035, 37, 145, 40, 14),
-            PushButton(1036, "Help", 281, 170, 50, 14),
+            DefPushButton(kClose, "Close", 281, 186, 50, 14),
+            Radio(kModePDEN, "P, D, E, N", 17, 23, 52, 10, kGroupStart | kTabStop),
+            Radio(kModeLPDE, "L, P, D, E", 17, 34, 54, 10),
+            Edit(kEditD, 37, 76, 40, 14, kGroupStart | kTabStop),
+            Edit(kEditP, 37, 91, 40, 14),
+            Edit(kEditE, 37, 106, 40, 14),
+            Edit(kEditN, 37, 120, 40, 14),
+            Edit(kEditL, 37, 145, 40, 14),
+            PushButton(kHelp, "Help", 281, 170, 50, 14),
             Picture(137, 99, 7, 175, 182),
             GroupBox("What do you know ?", 7, 7, 82, 43),
             Label("D (m) = ", 7, 78, 26, 8),

@@ -1,3 +1,4 @@
+#include "res/ids/PrintedCoilIds.h"
 #include "res/templates/Templates.h"
 
 namespace templates {
@@ -8,20 +9,21 @@ using namespace platform;
 // room to widen it, so it wraps onto a second line; the second radio caption
 // is as wide as the first so that it is not cut.
 const DialogTemplate& PrintedCoil() {
+    using namespace ids::printed_coil;
     static const DialogTemplate dialog{
-        142,
+        kDialog,
         "PCB printed self",
         319,
         178,
         {
-            DefPushButton(1045, "Close", 262, 157, 50, 14),
-            Radio(1038, "D1, D2, N", 17, 23, 57, 10, kGroupStart | kTabStop),
-            Radio(1039, "L, D1, D2", 17, 34, 57, 10),
-            Edit(1040, 45, 76, 40, 14, kGroupStart | kTabStop),
-            Edit(1041, 45, 91, 40, 14),
-            Edit(1042, 45, 106, 40, 14),
-            Edit(1043, 45, 135, 40, 14),
-            PushButton(1044, "Help", 262, 142, 50, 14),
+            DefPushButton(kClose, "Close", 262, 157, 50, 14),
+            Radio(kModeD1D2N, "D1, D2, N", 17, 23, 57, 10, kGroupStart | kTabStop),
+            Radio(kModeLD1D2, "L, D1, D2", 17, 34, 57, 10),
+            Edit(kEditD1, 45, 76, 40, 14, kGroupStart | kTabStop),
+            Edit(kEditD2, 45, 91, 40, 14),
+            Edit(kEditN, 45, 106, 40, 14),
+            Edit(kEditL, 45, 135, 40, 14),
+            PushButton(kHelp, "Help", 262, 142, 50, 14),
             Picture(138, 105, 7, 192, 133),
             GroupBox("What do you know ?", 7, 7, 82, 43),
             Label("D1 (m) = ", 7, 78, 38, 8),

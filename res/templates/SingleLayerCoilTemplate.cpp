@@ -1,3 +1,4 @@
+#include "res/ids/SingleLayerCoilIds.h"
 #include "res/templates/Templates.h"
 
 namespace templates {
@@ -5,20 +6,21 @@ namespace templates {
 using namespace platform;
 
 const DialogTemplate& SingleLayerCoil() {
+    using namespace ids::single_layer_coil;
     static const DialogTemplate dialog{
-        140,
+        kDialog,
         "Cylindar self, monocoated",
         335,
         202,
         {
-            DefPushButton(1022, "Close", 278, 181, 50, 14),
-            Radio(1024, "P, D, N", 17, 23, 39, 10, kGroupStart | kTabStop),
-            Radio(1025, "L, P, D", 17, 34, 38, 10),
-            Edit(1026, 37, 76, 40, 14, kGroupStart | kTabStop),
-            Edit(1027, 37, 91, 40, 14),
-            Edit(1028, 37, 106, 40, 14),
-            Edit(1029, 37, 145, 40, 14),
-            PushButton(1023, "Help", 278, 166, 50, 14),
+            DefPushButton(kClose, "Close", 278, 181, 50, 14),
+            Radio(kModePDN, "P, D, N", 17, 23, 39, 10, kGroupStart | kTabStop),
+            Radio(kModeLPD, "L, P, D", 17, 34, 38, 10),
+            Edit(kEditD, 37, 76, 40, 14, kGroupStart | kTabStop),
+            Edit(kEditP, 37, 91, 40, 14),
+            Edit(kEditN, 37, 106, 40, 14),
+            Edit(kEditL, 37, 145, 40, 14),
+            PushButton(kHelp, "Help", 278, 166, 50, 14),
             Picture(136, 100, 22, 175, 157),
             GroupBox("What do you know ?", 7, 7, 82, 43),
             Label("D (m) = ", 7, 78, 26, 8),

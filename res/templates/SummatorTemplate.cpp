@@ -1,3 +1,4 @@
+#include "res/ids/SummatorIds.h"
 #include "res/templates/Templates.h"
 
 namespace templates {
@@ -5,21 +6,22 @@ namespace templates {
 using namespace platform;
 
 const DialogTemplate& Summator() {
+    using namespace ids::summator;
     static const DialogTemplate dialog{
-        164,
+        kDialog,
         "Summator",
         287,
         153,
         {
-            DefPushButton(1137, "Close", 231, 132, 50, 14),
-            Radio(1129, "R1, R2 and R3", 13, 19, 66, 10, kGroupStart | kTabStop),
-            Radio(1130, "G1, G2 and R3", 13, 30, 67, 10),
-            Edit(1131, 47, 56, 40, 14, kGroupStart | kTabStop),
-            Edit(1132, 47, 70, 40, 14),
-            Edit(1133, 47, 84, 40, 14),
-            Edit(1134, 47, 105, 40, 14),
-            Edit(1135, 47, 119, 40, 14),
-            PushButton(1136, "Help", 177, 132, 50, 14),
+            DefPushButton(kClose, "Close", 231, 132, 50, 14),
+            Radio(kModeR1R2AndR3, "R1, R2 and R3", 13, 19, 66, 10, kGroupStart | kTabStop),
+            Radio(kModeG1G2AndR3, "G1, G2 and R3", 13, 30, 67, 10),
+            Edit(kEditR1, 47, 56, 40, 14, kGroupStart | kTabStop),
+            Edit(kEditR2, 47, 70, 40, 14),
+            Edit(kEditR3, 47, 84, 40, 14),
+            Edit(kEditG1, 47, 105, 40, 14),
+            Edit(kEditG2, 47, 119, 40, 14),
+            PushButton(kHelp, "Help", 177, 132, 50, 14),
             Picture(157, 95, 7, 186, 122),
             GroupBox("What do you know ?", 7, 7, 80, 38),
             Label("R1 (ohm) = ", 7, 58, 38, 8),

@@ -1,3 +1,4 @@
+#include "res/ids/ZenerIds.h"
 #include "res/templates/Templates.h"
 
 namespace templates {
@@ -8,24 +9,25 @@ using namespace platform;
 // Umax and Umin left of it, R, Icmax and Rcmin right of it, Uz and Pzmax
 // under it.
 const DialogTemplate& Zener() {
+    using namespace ids::zener;
     static const DialogTemplate dialog{
-        150,
+        kDialog,
         "Zener diode",
         345,
         223,
         {
-            DefPushButton(1090, "Close", 288, 202, 50, 14),
-            Radio(1080, "Umin/max, Uz, Pzmax", 13, 19, 92, 10, kGroupStart | kTabStop),
-            Radio(1081, "Umin/max, Uz, Icmax", 13, 30, 92, 10),
-            Radio(1082, "R, Uz, Icmax, Pmax", 13, 41, 92, 10),
-            Edit(1083, 47, 85, 36, 14, kGroupStart | kTabStop),
-            Edit(1084, 47, 125, 36, 14),
-            Edit(1087, 302, 75, 36, 14),
-            Edit(1088, 302, 105, 36, 14),
-            Edit(1089, 302, 135, 36, 14),
-            Edit(1085, 119, 193, 36, 14),
-            Edit(1086, 209, 193, 38, 14),
-            PushButton(1091, "Help", 288, 184, 50, 14),
+            DefPushButton(kClose, "Close", 288, 202, 50, 14),
+            Radio(kModeUminMaxUzPzmax, "Umin/max, Uz, Pzmax", 13, 19, 92, 10, kGroupStart | kTabStop),
+            Radio(kModeUminMaxUzIcmax, "Umin/max, Uz, Icmax", 13, 30, 92, 10),
+            Radio(kModeRUzIcmaxPmax, "R, Uz, Icmax, Pmax", 13, 41, 92, 10),
+            Edit(kEditUmax, 47, 85, 36, 14, kGroupStart | kTabStop),
+            Edit(kEditUmin, 47, 125, 36, 14),
+            Edit(kEditR, 302, 75, 36, 14),
+            Edit(kEditIcmax, 302, 105, 36, 14),
+            Edit(kEditRcmin, 302, 135, 36, 14),
+            Edit(kEditUz, 119, 193, 36, 14),
+            Edit(kEditPzmax, 209, 193, 38, 14),
+            PushButton(kHelp, "Help", 288, 184, 50, 14),
             Picture(146, 87, 60, 161, 128),
             GroupBox("What do you know ?", 7, 7, 105, 48),
             Label("Umax (V) =", 7, 88, 38, 8),

@@ -17,7 +17,7 @@
 
 #include "app/FormTable.h"
 #include "app/MainDlg.h"
-#include "core/CalcFormDlg.h"
+#include "forms/CalcFormDlg.h"
 #include "platform/HelpWindow.h"
 
 namespace {

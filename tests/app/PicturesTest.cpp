@@ -10,7 +10,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/FormTable.h"
-#include "core/CalcFormDlg.h"
+#include "forms/CalcFormDlg.h"
 #include "platform/PictureWidget.h"
 
 namespace {

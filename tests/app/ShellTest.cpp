@@ -13,7 +13,7 @@
 #include "app/AboutDlg.h"
 #include "app/FormTable.h"
 #include "app/MainDlg.h"
-#include "core/CalcFormDlg.h"
+#include "forms/CalcFormDlg.h"
 #include "platform/MessageBox.h"
 #include "tests/support/HelpRecorder.h"
 

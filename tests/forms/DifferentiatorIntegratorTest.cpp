@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/EngValue.h"
-#include "forms/opamp/RcTimeStage.h"
+#include "engine/opamp/RcTimeStage.h"
 #include "tests/forms/OpAmpComputeRows.h"
 #include "tests/support/FormHarness.h"
 

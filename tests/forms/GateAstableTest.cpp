@@ -27,8 +27,9 @@ TEST(GateAstableCompute, EveryModeAndGuard) {
         {kRAndT, 0, 1e4, 1e-3, 1.4285714285714285e-07, 1e-3, 1000},
         {kRAndT, 5, 1e4, 1e-12, E, 1e-12, E},
         {kRAndT, 5, 1e4, 0, E, 0, E},
-        {kRAndT, 5, 0, 1e-3, E, 1e-3, 1000},  // no resistor: no finite capacitor
-        {-1, 5, 6, 1e-3, 5, 1e-3, 1000},      // F follows T even then
+        {kRAndT, 5, 0, 1e-3, E, 1e-3, 1000},                         // no resistor: no finite capacitor
+        {kRAndT, 5, 1e-12, 1e-3, 1e-3 / (1e-12 * 0.7), 1e-3, 1000},  // however small, R is a resistor
+        {-1, 5, 6, 1e-3, 5, 1e-3, 1000},                             // F follows T even then
         {-1, 5, 6, 0, 5, 0, E},
     };
     for (const Row& row : rows) {

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "app/FormTable.h"
-#include "core/CalcFormDlg.h"
 #include "core/EngValue.h"
+#include "forms/CalcFormDlg.h"
 #include "fuzz/Notation.h"
 #include "tests/support/FormHarness.h"
 
@@ -77,8 +77,8 @@ struct Field {
 
 std::vector<Field> Fields(const CCalcFormDlg& form) {
     std::vector<Field> fields;
-    for (const FormField& field : form.Form().fields)
-        fields.push_back({field.controlId, notation::IsFieldText(harness::Text(form, field.controlId))});
+    for (const engine::FieldModel& field : form.Form().fields)
+        fields.push_back({field.id, notation::IsFieldText(harness::Text(form, field.id))});
     return fields;
 }
 
@@ -86,12 +86,12 @@ std::vector<Field> Fields(const CCalcFormDlg& form) {
 // the check boxes that recalculate.
 std::vector<int> ModeButtons(const CCalcFormDlg& form) {
     std::vector<int> ids;
-    for (const FormRadioGroup& group : form.Form().radioGroups) {
-        for (int id : form.RadioGroupIds(group.firstId))
+    for (const engine::RadioGroupModel& group : form.Form().radioGroups) {
+        for (int id : form.RadioGroupIds(group.FirstId()))
             ids.push_back(id);
     }
-    for (int id : form.Form().recalculatingIds)
-        ids.push_back(id);
+    for (const engine::CheckModel& check : form.Form().checks)
+        ids.push_back(check.id);
     return ids;
 }
 
@@ -139,10 +139,10 @@ TEST(HostileInput, EveryFieldOfEveryFormInEveryMode) {
             }
         }
         // Back to the defaults: the form computes what it showed at opening.
-        for (int id : form->Form().recalculatingIds)
-            harness::Click(*form, id);  // each check box clicked twice in all
-        for (const FormRadioGroup& group : form->Form().radioGroups)
-            harness::Click(*form, form->RadioGroupIds(group.firstId).at(group.defaultIndex));
+        for (const engine::CheckModel& check : form->Form().checks)
+            harness::Click(*form, check.id);  // each check box clicked twice in all
+        for (const engine::RadioGroupModel& group : form->Form().radioGroups)
+            harness::Click(*form, form->RadioGroupIds(group.FirstId()).at(group.defaultIndex));
         for (size_t i = 0; i < fields.size(); ++i)
             harness::Type(*form, fields[i].id, form->Form().fields[i].defaultText);
         for (const Field& field : fields) {

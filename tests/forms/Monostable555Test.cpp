@@ -25,7 +25,8 @@ TEST(Monostable555Compute, EveryModeAndGuard) {
         {kR1AndT, 0, 1e4, 1e-3, 9.090909090909091e-08, 1e-3},
         {kR1AndT, 5, 1e4, 1e-12, E, 1e-12},  // the tiny limit itself is no time
         {kR1AndT, 5, 1e4, 0, E, 0},
-        {kR1AndT, 5, 0, 1e-3, E, 1e-3},  // no resistor: no finite capacitor
+        {kR1AndT, 5, 0, 1e-3, E, 1e-3},                         // no resistor: no finite capacitor
+        {kR1AndT, 5, 1e-12, 1e-3, 1e-3 / (1e-12 * 1.1), 1e-3},  // however small, R1 is a resistor
         {-1, 5, 6, 7, 5, 7},
     };
     for (const Row& row : rows) {
@@ -62,6 +63,9 @@ TEST(Monostable555Form, OpensAndSolvesForTheCapacitor) {
     EXPECT_EQ(harness::Text(form, 1157), "90.91 n");
     harness::Enter(form, 1156, "0");
     EXPECT_EQ(harness::Text(form, 1157), "Error");
+    harness::Type(form, 1156, "1p");
+    harness::Enter(form, 1158, "38.93\xb5");
+    EXPECT_EQ(harness::Text(form, 1157), "35.39 M");
 }
 
 TEST(Monostable555Form, OpenedFromItsMenuCommand) {

@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "core/CalcFormDlg.h"
+#include "engine/FormModel.h"
 
 namespace opamp_rows {
 
@@ -18,7 +18,7 @@ struct Row {
     std::vector<double> want;  // exact: the same operations in the same order
 };
 
-inline void ExpectRows(ComputeFunction compute, std::initializer_list<Row> rows) {
+inline void ExpectRows(engine::ComputeFunction compute, std::initializer_list<Row> rows) {
     for (const Row& row : rows) {
         ::testing::Message trace;
         trace << "mode " << row.mode << ", fields";

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "core/EngValue.h"
-#include "forms/filters/RcFilter.h"
+#include "engine/filters/RcFilter.h"
 #include "tests/support/FormHarness.h"
 
 using namespace rc_filter;

@@ -25,8 +25,9 @@ TEST(SubtractorCompute, EveryModeAndGuard) {
             {kResistors, {7, 7, 1000, 1e-12, 4000}, {E, E, 1000, 1e-12, 4000}},
             {kResistors, {7, 7, 1000, 10000, 0}, {E, E, 1000, 10000, 0}},
             {kGainsAndR2, {2, 2, 0, 10000, 0}, {2, 2, 5000, 10000, 5000}},
-            // Gains no divider gives: R3 negative, or zero at G2 = 1 + G1.
-            {kGainsAndR2, {1, 3, 0, 10000, 0}, {1, 3, 10000, 10000, -3333.3333333333335}},
+            // Gains no divider gives: no negative R3, but R1 still; R3 zero at G2 = 1 + G1.
+            {kGainsAndR2, {1, 3, 0, 10000, 0}, {1, 3, 10000, 10000, E}},
+            {kGainsAndR2, {1, 2.0000001, 0, 10000, 0}, {1, 2.0000001, 10000, 10000, E}},
             {kGainsAndR2, {1, 2, 0, 10000, 9}, {1, 2, 10000, 10000, 0}},
             {kGainsAndR2, {0, 2, 5, 10000, 5}, {0, 2, E, 10000, E}},
             {kGainsAndR2, {2, 0, 5, 10000, 5}, {2, 0, E, 10000, E}},
@@ -56,7 +57,7 @@ TEST(SubtractorCompute, GainsThenResistorsBack) {
 }
 
 // Field ids: R1 1140, R2 1141, R3 1142, G1 1143, G2 1144; radios 1138, 1139.
-TEST(SubtractorForm, OpensWithBothGainsAndShowsANegativeR3) {
+TEST(SubtractorForm, OpensWithBothGainsAndRefusesANegativeR3) {
     CSubtractorDlg form;
     harness::Open(form);
     EXPECT_EQ(harness::Text(form, 1140), "2.20 K");
@@ -76,7 +77,7 @@ TEST(SubtractorForm, OpensWithBothGainsAndShowsANegativeR3) {
     harness::Type(form, 1143, "1");
     harness::Enter(form, 1144, "3");
     EXPECT_EQ(harness::Text(form, 1140), "10.00 K");
-    EXPECT_EQ(harness::Text(form, 1142), "-3.33 K");
+    EXPECT_EQ(harness::Text(form, 1142), "Error");
 }
 
 }  // namespace

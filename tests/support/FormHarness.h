@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "core/CalcFormDlg.h"
+#include "forms/CalcFormDlg.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "forms/opamp/GainStage.h"
+#include "engine/opamp/GainStage.h"
 
 #include "core/EngValue.h"
 

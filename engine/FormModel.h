@@ -1,0 +1,111 @@
+#pragma once
+// What the engine knows of one calculator form: its fields, modes, check
+// boxes, list boxes and compute step, by name. The dialog, the command line,
+// the fuzzer and the benchmarks all run a form through this one description.
+
+#include <span>
+#include <string>
+#include <vector>
+
+namespace engine {
+
+// The kind of quantity a field holds, for tools that pick parts, plot or
+// simulate; the field notation itself is the same for all.
+enum class Quantity {
+    kResistance,
+    kCapacitance,
+    kInductance,
+    kTime,
+    kFrequency,
+    kVoltage,
+    kCurrent,
+    kPower,
+    kGain,
+    kRatio,
+    kPercent,
+    kCount,
+    kLength,
+    kTemperature,
+    kThermalResistance,
+};
+
+const char* QuantityName(Quantity quantity);
+
+struct FieldModel {
+    int id;             // control id of the edit field
+    const char* name;   // short name, as in the formulas: "R1"
+    const char* label;  // the label beside the field (UTF-8): "R1 (ohm)"
+    const char* unit;   // "ohm", "F", "" for a plain number (UTF-8)
+    Quantity quantity;
+    const char* defaultText;
+    bool keepsSign = false;  // most quantities are taken as magnitudes
+};
+
+struct ModeModel {
+    int id;  // control id of the radio button
+    const char* caption;
+};
+
+struct RadioGroupModel {
+    std::vector<ModeModel> modes;  // the first starts the group
+    int defaultIndex = 0;
+    int FirstId() const { return modes.front().id; }
+};
+
+struct CheckModel {
+    int id;
+    const char* caption;
+    int defaultState = 0;
+};
+
+struct ListModel {
+    int id;
+    const char* name;
+};
+
+// Everything a recalculation hands back besides the field values.
+struct FormExtras {
+    std::vector<std::vector<std::string>> lists;  // one per list box, lines in Latin-1
+    std::string status;
+};
+
+// values: one per field, in the model's field order, parsed (magnitudes
+// unless the field keeps its sign); modes: one index per radio group, -1 when
+// no button is checked. Computes the unknowns in place.
+using ComputeFunction = void (*)(std::span<double> values, std::span<const int> modes);
+
+// A form whose outcome is more than its fields: it reads its check boxes and
+// fills its list boxes and status line. Replaces the compute step.
+using DesignFunction = void (*)(std::span<double> values, std::span<const int> checks, FormExtras* extras);
+
+// Which fields take input when the form's inputs follow its check boxes
+// rather than its first radio group.
+using EnableFunction = void (*)(std::span<const int> checks, std::vector<bool>& enabled);
+
+struct FormModel {
+    const char* className;  // "CAstable555Dlg"
+    const char* alias;      // "astable-555", for the command line
+    const char* caption;    // the dialog's title
+    int commandId;          // the main-menu command that opens it
+    int helpTopic;
+    int closeId;
+    int helpId;
+    std::vector<FieldModel> fields;
+    std::vector<RadioGroupModel> radioGroups;
+    // Per mode of the first radio group: the indices of the fields the user
+    // types; every other field is disabled.
+    std::vector<std::vector<int>> inputsByMode;
+    ComputeFunction compute = nullptr;
+    std::vector<CheckModel> checks = {};
+    std::vector<ListModel> lists = {};
+    int statusId = 0;  // a status line the form writes, 0 when it has none
+    const char* statusDefault = "";
+    DesignFunction design = nullptr;
+    EnableFunction enable = nullptr;
+
+    // -1 when the form has no such field.
+    int FieldIndex(int controlId) const;
+    int FieldIndexByName(std::string_view name) const;
+};
+
+}  // namespace engine

@@ -1,0 +1,56 @@
+#include "engine/inductors/SingleLayerCoil.h"
+
+#include <cmath>
+
+#include "core/EngValue.h"
+#include "res/ids/SingleLayerCoilIds.h"
+#include "res/menus/CommandIds.h"
+
+using namespace single_layer_coil;
+
+// L = 1e-8 * D^2 * N^2 / (110 * P + 40 * D), lengths in metres, L in henries.
+// Only D is checked: with D present the denominator cannot vanish.
+void ComputeSingleLayerCoil(std::span<double> v, std::span<const int> modes) {
+    const double d = v[kD];
+    const double p = v[kP];
+    double& l = v[kL];
+    double& n = v[kN];
+    switch (modes[0]) {
+        case kFromTurns:
+            l = d > kTinyValue ? d * d * n * n / (p * 110 + d * 40) * 1e-8 : kErrorValue;
+            break;
+        case kFromInductance:
+            n = d > kTinyValue ? std::sqrt((p * 110 + d * 40) / (d * d * 1e-8) * l) : kErrorValue;
+            break;
+        default:
+            break;
+    }
+}
+
+const engine::FormModel& SingleLayerCoilModel() {
+    using namespace ids::single_layer_coil;
+    using engine::Quantity;
+    // clang-format off
+    static const engine::FormModel model{
+        .className = "CSingleLayerCoilDlg",
+        .alias = "single-layer-coil",
+        .caption = "Cylindar self, monocoated",
+        .commandId = menus::kSingleLayerCoilCommand,
+        .helpTopic = 175,
+        .closeId = kClose,
+        .helpId = kHelp,
+        .fields = {
+            {kEditD, "D", "D (m)", "m", Quantity::kLength, "5m"},
+            {kEditL, "L", "L (H)", "H", Quantity::kInductance, "1"},
+            {kEditN, "N", "N", "", Quantity::kCount, "100"},
+            {kEditP, "P", "P (m)", "m", Quantity::kLength, "10m"},
+        },
+        .radioGroups = {
+            {{{kModePDN, "P, D, N"}, {kModeLPD, "L, P, D"}}, 0},
+        },
+        .inputsByMode = {{kD, kN, kP}, {kD, kL, kP}},
+        .compute = ComputeSingleLayerCoil,
+    };
+    // clang-format on
+    return model;
+}

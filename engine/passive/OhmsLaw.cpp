@@ -1,0 +1,82 @@
+#include "engine/passive/OhmsLaw.h"
+
+#include <cmath>
+
+#include "core/EngValue.h"
+#include "res/ids/OhmsLawIds.h"
+#include "res/menus/CommandIds.h"
+
+using namespace ohms_law;
+
+void ComputeOhmsLaw(std::span<double> v, std::span<const int> modes) {
+    double& i = v[kI];
+    double& p = v[kP];
+    double& r = v[kR];
+    double& u = v[kU];
+    switch (modes[0]) {
+        case kRAndI:
+            u = i * r;
+            p = i * i * r;
+            break;
+        case kRAndU:
+            if (r < kTinyValue) {
+                i = kErrorValue;
+                p = kErrorValue;
+            } else {
+                i = u / r;
+                p = u * u / r;
+            }
+            break;
+        case kRAndP:
+            i = r < kTinyValue ? kErrorValue : std::sqrt(p / r);
+            u = std::sqrt(p * r);
+            break;
+        case kIAndU:
+            p = i * u;
+            r = i < kTinyValue ? kErrorValue : u / i;
+            break;
+        case kIAndP:
+            if (i < kTinyValue) {
+                r = kErrorValue;
+                u = kErrorValue;
+            } else {
+                r = p / (i * i);
+                u = p / i;
+            }
+            break;
+        case kUAndP:
+            r = p < kTinyValue ? kErrorValue : u * u / p;
+            i = u < kTinyValue ? kErrorValue : p / u;
+            break;
+        default:
+            break;
+    }
+}
+
+const engine::FormModel& OhmsLawModel() {
+    using namespace ids::ohms_law;
+    using engine::Quantity;
+    // clang-format off
+    static const engine::FormModel model{
+        .className = "COhmsLawDlg",
+        .alias = "ohms-law",
+        .caption = "Ohm's Law",
+        .commandId = menus::kOhmsLawCommand,
+        .helpTopic = 220,
+        .closeId = kClose,
+        .helpId = kHelp,
+        .fields = {
+            {kEditI, "I", "I (A)", "A", Quantity::kCurrent, "10m"},
+            {kEditP, "P", "P (W)", "W", Quantity::kPower, "0"},
+            {kEditR, "R", "R (ohm)", "ohm", Quantity::kResistance, "1.2K"},
+            {kEditU, "U", "U (V)", "V", Quantity::kVoltage, "0"},
+        },
+        .radioGroups = {
+            {{{kModeRAndI, "R and I"}, {kModeRAndU, "R and U"}, {kModeRAndP, "R and P"}, {kModeIAndU, "I and U"}, {kModeIAndP, "I and P"}, {kModeUAndP, "U and P"}}, 0},
+        },
+        .inputsByMode = {{kR, kI}, {kR, kU}, {kR, kP}, {kI, kU}, {kI, kP}, {kU, kP}},
+        .compute = ComputeOhmsLaw,
+    };
+    // clang-format on
+    return model;
+}

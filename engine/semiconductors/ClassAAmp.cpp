@@ -1,0 +1,263 @@
+#include "engine/semiconductors/ClassAAmp.h"
+
+#include <cmath>
+
+#include "core/EngValue.h"
+#include "engine/Constants.h"
+#include "res/ids/ClassAAmpIds.h"
+#include "res/menus/CommandIds.h"
+
+using namespace class_a;
+
+namespace {
+
+// The procedure divides by these; an infinite one gives no numbers either.
+bool UsableDivisor(double value) {
+    return value > kTinyValue && std::isfinite(value);
+}
+
+bool InputsMakeADesign(const ClassAInputs& in, double rl, double vout) {
+    return UsableDivisor(in.vin) && UsableDivisor(in.beta) && UsableDivisor(in.rc) && UsableDivisor(rl) &&
+           std::isfinite(in.vcc) && std::isfinite(vout);
+}
+
+// The components and the impedances that follow from the last pass.
+void FinishDesign(const ClassAInputs& in, double alpha, double vRv, ClassADesign& d) {
+    d.Rv = vRv / d.Ie;
+    d.Vb = d.Ve + constants::kBaseEmitterVoltage;
+    // The divider carries ten times the base current; Rb also the base current.
+    d.Rb = (in.vcc - d.Vb) / (11 * d.Ib);
+    d.Rx = d.Vb / (10 * d.Ib);
+    d.Zin = 1 / (alpha / (in.beta * (d.rIntrinsic + d.Re)) + 1 / d.Rx + 1 / d.Rb);
+    d.Cin = 1 / (d.Zin * in.fmin * constants::kTwoPiClassA);
+    if (d.Rv < 1) {
+        d.Cby = 0;
+    } else {
+        const double intoEmitter = d.Rx * d.Rb / ((d.Rx + d.Rb) * in.beta) + d.rIntrinsic + d.Re;
+        d.Cby = 1 / ((d.Rv * intoEmitter / (d.Rv + intoEmitter)) * in.fmin * constants::kTwoPiClassA);
+    }
+    d.Cout = 1 / (d.rl * in.fmin * constants::kTwoPiClassA);
+    d.pmax = d.Ic * d.Vs;
+}
+
+std::string Line(const char* caption, double value, const char* unit) {
+    return caption + FormatEngValue(value) + unit;
+}
+
+}  // namespace
+
+ClassADesign DesignClassA(const ClassAInputs& in) {
+    ClassADesign d;
+    d.rl = in.withLoad ? in.rl : kNoLoad;
+    double vout = in.maxGain ? in.vin * in.beta : in.vout;
+    d.vout = vout;
+    if (!InputsMakeADesign(in, d.rl, vout))
+        return d;
+
+    // The goal: the wanted gain, cut by beta and by the supply.
+    d.rac = in.rc * d.rl / (in.rc + d.rl);
+    double gain = in.maxGain ? in.beta : vout / in.vin;
+    int reason = kNotReduced;
+    if (gain > in.beta) {
+        vout = in.vin * in.beta;
+        gain = in.beta;
+        reason = kLowBeta;
+    }
+    const double room = in.vcc - in.vin - 0.5;
+    if (room < vout) {
+        vout = room;
+        gain = room / in.vin;
+        reason = kLowVcc;
+    }
+    const double targetGain = gain;
+    const double alpha = in.beta / (in.beta + 1);
+    double margin = 0.5;
+    double previousGain = 0;
+    double vRv = 0;
+
+    for (;;) {
+        if (d.passes == kMaxPasses) {
+            d.vout = vout;
+            return d;
+        }
+        ++d.passes;
+        if (vout < in.vin) {
+            d.vout = vout;
+            return d;
+        }
+        d.Ic = (2 * margin + vout) / d.rac * 0.5;
+        d.Ib = d.Ic / in.beta;
+        d.Ie = d.Ib + d.Ic;
+        d.rIntrinsic = constants::kIntrinsicEmitterVolts / d.Ie;
+        d.Re = alpha / gain * d.rac - d.rIntrinsic;
+        if (d.Re < -0.1) {
+            // Not this gain at this current.
+            gain = alpha / d.rIntrinsic * d.rac;
+            vout = gain * in.vin;
+            reason = kOutputImpedance;
+            continue;
+        }
+        if (d.Re < 0)
+            d.Re = 0;
+        d.Vs = d.Ic * d.rac + d.Re * d.Ie;
+        d.Vc = in.vcc - in.rc * d.Ic;
+        d.Ve = d.Vc - d.Vs - 0.03;
+        if (d.Ve < in.vin * 0.5) {
+            vout = vout * 0.95;
+            gain = vout / in.vin;
+            reason = kLowVcc;
+            continue;
+        }
+        vRv = d.Ve - d.Re * d.Ie;
+        if (vRv < 0.0001) {
+            vout = vout + vRv;
+            gain = vout / in.vin;
+            reason = kLowVcc;
+            continue;
+        }
+        if (reason == kOutputImpedance && gain > previousGain) {
+            // Buy gain with current: raise the margin and try the full target again.
+            margin = margin + vRv * 0.25;
+            previousGain = gain;
+            gain = targetGain;
+            vout = in.vin * targetGain;
+            reason = kNotReduced;
+            continue;
+        }
+        break;
+    }
+    d.operating = true;
+    d.reason = reason;
+    d.vout = vout;
+    d.gain = gain;
+    FinishDesign(in, alpha, vRv, d);
+    return d;
+}
+
+const char* ClassAStatusText(const ClassADesign& design) {
+    if (!design.operating)
+        return "Non operating conditions ! Lower Vin or raise Vcc.";
+    switch (design.reason) {
+        case kLowBeta:
+            return "Gain reduced by low transistor beta.";
+        case kOutputImpedance:
+            return "Gain reduced by output impedance.";
+        case kLowVcc:
+            return "Gain reduced by low Vcc.";
+        default:
+            return "Ok !";
+    }
+}
+
+std::vector<std::string> ClassAComponentLines(const ClassAInputs& in, const ClassADesign& d) {
+    if (!d.operating)
+        return {"Non operating !"};
+    return {
+        "Resistors :",
+        "",
+        Line("Rc = ", in.rc, " ohm"),
+        Line("Re = ", d.Re, " ohm"),
+        Line("Rv = ", d.Rv, " ohm"),
+        Line("Rb = ", d.Rb, " ohm"),
+        Line("Rx = ", d.Rx, " ohm"),
+        "",
+        "Capacitors :",
+        Line("Cin  = ", d.Cin, " F"),
+        Line("Cout = ", d.Cout, " F"),
+        Line("Cby  = ", d.Cby, " F"),
+    };
+}
+
+std::vector<std::string> ClassAOperatingLines(const ClassAInputs& in, const ClassADesign& d) {
+    if (!d.operating)
+        return {"Non operating !"};
+    return {
+        "Impedances :",
+        "",
+        Line("in = ", d.Zin, " ohm"),
+        Line("out= ", in.rc, " ohm"),
+        Line("w/l= ", d.rac, " ohm"),
+        "",
+        "Quiescent current :",
+        Line("C = ", d.Ic, " A"),
+        Line("B = ", d.Ib, " A"),
+        "",
+        "Quiescent voltages :",
+        Line("Vcc = ", in.vcc, " V"),
+        Line("C = ", d.Vc, " V"),
+        Line("E = ", d.Ve, " V"),
+        Line("B = ", d.Vb, " V"),
+        "",
+        "Signal voltages :",
+        Line("Inp = ", in.vin, " V"),
+        Line("Out = ", d.gain * in.vin, " V"),
+        Line("Gain= ", d.gain, ""),
+        "",
+        "Max power :",
+        Line("Pmax= ", d.pmax, " W"),
+    };
+}
+
+void RecalculateClassA(std::span<double> v, std::span<const int> checks, engine::FormExtras* extras) {
+    const ClassAInputs in{v[kVcc],
+                          v[kBeta],
+                          v[kVin],
+                          v[kVout],
+                          v[kFmin],
+                          v[kRc],
+                          v[kRl],
+                          checks[kMaxGain] != 0,
+                          checks[kWithLoad] != 0};
+    const ClassADesign design = DesignClassA(in);
+    // The Rl field keeps the user's load (normalised) also while no load is
+    // connected, so checking "With load" again brings it back.
+    v[kVout] = design.vout;
+    if (extras == nullptr)
+        return;
+    extras->status = ClassAStatusText(design);
+    extras->lists = {ClassAComponentLines(in, design), ClassAOperatingLines(in, design)};
+}
+
+namespace {
+
+void EnableClassA(std::span<const int> checks, std::vector<bool>& enabled) {
+    enabled[kVout] = checks[kMaxGain] == 0;
+    enabled[kRl] = checks[kWithLoad] != 0;
+}
+
+}  // namespace
+
+const engine::FormModel& ClassAAmpModel() {
+    using namespace ids::class_a_amp;
+    using engine::Quantity;
+    // clang-format off
+    static const engine::FormModel model{
+        .className = "CClassAAmpDlg",
+        .alias = "class-a-amp",
+        .caption = "Class A amplifier",
+        .commandId = menus::kClassAAmpCommand,
+        .helpTopic = 160,
+        .closeId = kClose,
+        .helpId = kHelp,
+        .fields = {
+            {kEditVcc, "Vcc", "Vcc (V)", "V", Quantity::kVoltage, "12"},
+            {kEditBeta, "B", "B (T1 beta)", "", Quantity::kGain, "100"},
+            {kEditVin, "Vin", "Vin (V)", "V", Quantity::kVoltage, "100m"},
+            {kEditVout, "Vout", "Vout (V)", "V", Quantity::kVoltage, "1"},
+            {kEditFmin, "Fmin", "Freq min (Hz)", "Hz", Quantity::kFrequency, "20"},
+            {kEditRc, "Rc", "Rc (ohm)", "ohm", Quantity::kResistance, "220"},
+            {kEditRl, "Rl", "Rl (ohm)", "ohm", Quantity::kResistance, "47K"},
+        },
+        .radioGroups = {},
+        .inputsByMode = {},
+        .compute = nullptr,
+        .checks = {{kCheckMaxGain, "Maximum gain", 1}, {kCheckWithLoad, "With load", 0}},
+        .lists = {{kListComponents, "Components values"}, {kListOperating, "Operating parameters"}},
+        .statusId = kStatus,
+        .statusDefault = "Not calculated yet",
+        .design = RecalculateClassA,
+        .enable = EnableClassA,
+    };
+    // clang-format on
+    return model;
+}

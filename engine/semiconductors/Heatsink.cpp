@@ -1,0 +1,71 @@
+#include "engine/semiconductors/Heatsink.h"
+
+#include "core/EngValue.h"
+#include "res/ids/HeatsinkIds.h"
+#include "res/menus/CommandIds.h"
+
+using namespace heatsink;
+
+// Tjmax - Ta = (RthJP + RthPH + RthHA) * Pmax. Temperatures in degrees
+// Celsius; only Ta may be below zero.
+void ComputeHeatsink(std::span<double> v, std::span<const int> modes) {
+    double& rthHA = v[kRthHA];
+    const double rthPH = v[kRthPH];
+    const double rthJP = v[kRthJP];
+    double& ta = v[kTa];
+    double& tjmax = v[kTjmax];
+    const double pmax = v[kPmax];
+    const double rsum = rthPH + rthHA + rthJP;
+    switch (modes[0]) {
+        case kAllButRthHA:
+            if (tjmax > ta && pmax > kTinyValue) {
+                rthHA = (tjmax - ta) / pmax - rthPH - rthJP;
+                // The package alone already runs too hot: no heatsink will do.
+                if (rthHA < 0)
+                    rthHA = kErrorValue;
+            } else {
+                rthHA = kErrorValue;
+            }
+            break;
+        case kAllButTa:
+            ta = tjmax - rsum * pmax;
+            if (ta > tjmax)
+                ta = kErrorValue;
+            break;
+        case kAllButTjmax:
+            tjmax = rsum * pmax + ta;
+            break;
+        default:
+            break;
+    }
+}
+
+const engine::FormModel& HeatsinkModel() {
+    using namespace ids::heatsink;
+    using engine::Quantity;
+    // clang-format off
+    static const engine::FormModel model{
+        .className = "CHeatsinkDlg",
+        .alias = "heatsink",
+        .caption = "Heatsink",
+        .commandId = menus::kHeatsinkCommand,
+        .helpTopic = 195,
+        .closeId = kClose,
+        .helpId = kHelp,
+        .fields = {
+            {kEditRthHA, "RthHA", "RthHA (°C/W)", "°C/W", Quantity::kThermalResistance, "3"},
+            {kEditRthPH, "RthPH", "RthPH (°C/W)", "°C/W", Quantity::kThermalResistance, "0.6"},
+            {kEditRthJP, "RthJP", "RthJP (°C/W)", "°C/W", Quantity::kThermalResistance, "2"},
+            {kEditTa, "Ta", "Ta (°C)", "°C", Quantity::kTemperature, "25", true},
+            {kEditTjmax, "Tjmax", "Tjmax (°C)", "°C", Quantity::kTemperature, "175"},
+            {kEditPmax, "Pmax", "Pmax (W)", "W", Quantity::kPower, "10"},
+        },
+        .radioGroups = {
+            {{{kModeAllButRthHA, "All but RthHA"}, {kModeAllButTa, "All but Ta"}, {kModeAllButTjmax, "All but Tjmax"}}, 0},
+        },
+        .inputsByMode = {{kRthPH, kRthJP, kTa, kTjmax, kPmax}, {kRthHA, kRthPH, kRthJP, kTjmax, kPmax}, {kRthHA, kRthPH, kRthJP, kTa, kPmax}},
+        .compute = ComputeHeatsink,
+    };
+    // clang-format on
+    return model;
+}

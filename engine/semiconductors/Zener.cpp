@@ -1,0 +1,85 @@
+#include "engine/semiconductors/Zener.h"
+
+#include "core/EngValue.h"
+#include "res/ids/ZenerIds.h"
+#include "res/menus/CommandIds.h"
+
+using namespace zener;
+
+void ComputeZener(std::span<double> v, std::span<const int> modes) {
+    double& umax = v[kUmax];
+    double& umin = v[kUmin];
+    const double uz = v[kUz];
+    double& pzmax = v[kPzmax];
+    double& r = v[kR];
+    double& icmax = v[kIcmax];
+    double& rcmin = v[kRcmin];
+    switch (modes[0]) {
+        case kFromZenerPower:
+            if (umax > umin && uz < umin && uz > kTinyValue && pzmax > kTinyValue) {
+                // Unloaded at the highest input, the zener takes the whole current.
+                r = (umax - uz) / pzmax * uz;
+                // At the lowest input the load may take all the current through R.
+                rcmin = uz / (umin - uz) * r;
+                icmax = uz / rcmin;
+            } else {
+                r = icmax = rcmin = kErrorValue;
+            }
+            break;
+        case kFromLoadCurrent:
+            if (umax > umin && uz < umin && uz > kTinyValue && icmax > kTinyValue) {
+                rcmin = uz / icmax;
+                r = (umin - uz) / uz * rcmin;
+                pzmax = (umax - uz) / r * uz;
+            } else {
+                r = pzmax = rcmin = kErrorValue;
+            }
+            break;
+        case kFromResistor:
+            if (uz > kTinyValue && icmax > kTinyValue) {
+                rcmin = uz / icmax;
+                umin = (r / rcmin + 1.0) * uz;
+                umax = pzmax / uz * r + uz;
+                // Umax - Umin = R * (Pzmax / Uz - Icmax): no range when R is 0 or
+                // the zener cannot carry more than the load current.
+                if (umax - umin < kTinyValue)
+                    umax = umin = rcmin = kErrorValue;
+            } else {
+                umax = umin = rcmin = kErrorValue;
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+const engine::FormModel& ZenerModel() {
+    using namespace ids::zener;
+    using engine::Quantity;
+    // clang-format off
+    static const engine::FormModel model{
+        .className = "CZenerDlg",
+        .alias = "zener",
+        .caption = "Zener diode",
+        .commandId = menus::kZenerCommand,
+        .helpTopic = 265,
+        .closeId = kClose,
+        .helpId = kHelp,
+        .fields = {
+            {kEditUmax, "Umax", "Umax (V)", "V", Quantity::kVoltage, "13"},
+            {kEditUmin, "Umin", "Umin (V)", "V", Quantity::kVoltage, "10"},
+            {kEditUz, "Uz", "Uz (V)", "V", Quantity::kVoltage, "5.6"},
+            {kEditPzmax, "Pzmax", "Pzmax (W)", "W", Quantity::kPower, "400m"},
+            {kEditR, "R", "R (ohm)", "ohm", Quantity::kResistance, "0"},
+            {kEditIcmax, "Icmax", "Icmax (A)", "A", Quantity::kCurrent, "10m"},
+            {kEditRcmin, "Rcmin", "Rcmin (ohm)", "ohm", Quantity::kResistance, "0"},
+        },
+        .radioGroups = {
+            {{{kModeUminMaxUzPzmax, "Umin/max, Uz, Pzmax"}, {kModeUminMaxUzIcmax, "Umin/max, Uz, Icmax"}, {kModeRUzIcmaxPmax, "R, Uz, Icmax, Pmax"}}, 0},
+        },
+        .inputsByMode = {{kUmax, kUmin, kUz, kPzmax}, {kUmax, kUmin, kUz, kIcmax}, {kUz, kPzmax, kR, kIcmax}},
+        .compute = ComputeZener,
+    };
+    // clang-format on
+    return model;
+}

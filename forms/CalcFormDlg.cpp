@@ -1,0 +1,117 @@
+#include "forms/CalcFormDlg.h"
+
+#include <strings.h>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <algorithm>
+
+#include "platform/HelpService.h"
+
+using platform::CDataExchange;
+using platform::Notification;
+
+CCalcFormDlg::CCalcFormDlg(const platform::DialogTemplate& dialog, const engine::FormModel& form)
+    : CDialog(dialog), form_(form), listSelections_(form.lists.size()) {
+    setObjectName(QString::fromLatin1(form.className));
+    state_.texts.resize(form.fields.size());
+    state_.modes.assign(form.radioGroups.size(), -1);
+    state_.checks.assign(form.checks.size(), 0);
+}
+
+bool CCalcFormDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    state_ = engine::DefaultState(form_);
+    status_ = form_.statusDefault;
+    UpdateData(false);
+    Recalculate();
+    return true;
+}
+
+void CCalcFormDlg::DoDataExchange(CDataExchange& dx) {
+    for (size_t i = 0; i < form_.fields.size(); ++i)
+        platform::DDX_Text(dx, form_.fields[i].id, state_.texts[i]);
+    for (size_t i = 0; i < form_.radioGroups.size(); ++i)
+        platform::DDX_Radio(dx, form_.radioGroups[i].FirstId(), state_.modes[i]);
+    for (size_t i = 0; i < form_.checks.size(); ++i)
+        platform::DDX_Check(dx, form_.checks[i].id, state_.checks[i]);
+    if (form_.statusId != 0)
+        platform::DDX_Text(dx, form_.statusId, status_);
+    for (size_t i = 0; i < form_.lists.size(); ++i)
+        platform::DDX_LBString(dx, form_.lists[i].id, listSelections_[i]);
+}
+
+void CCalcFormDlg::FillList(int id, const std::vector<std::string>& lines) {
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines)
+        items << platform::FromFieldText(line);
+    auto* list = Item<QListWidget>(id);
+    if (list == nullptr)
+        return;
+    list->clear();
+    list->addItems(items);  // one insertion for the view to handle, not one per line
+}
+
+void CCalcFormDlg::Recalculate() {
+    UpdateData(true);
+    result_ = engine::Recalculate(form_, state_);
+    for (size_t i = 0; i < form_.fields.size(); ++i)
+        EnableItem(form_.fields[i].id, result_.enabled[i]);
+    state_.texts = result_.texts;
+    if (form_.statusId != 0)
+        status_ = result_.extras.status;
+    for (size_t i = 0; i < form_.lists.size() && i < result_.extras.lists.size(); ++i)
+        FillList(form_.lists[i].id, result_.extras.lists[i]);
+    UpdateData(false);
+}
+
+void CCalcFormDlg::OnHelpClicked() {
+    platform::WinHelp(this, platform::HelpCommand::Context, form_.helpTopic);
+}
+
+void CCalcFormDlg::OnCloseClicked() {
+    OnOK();
+}
+
+bool CCalcFormDlg::PreTranslateMessage(QKeyEvent* event, QWidget* target) {
+    const int key = event->key();
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        // Recalculate with the field being left, then let the focus move on.
+        Recalculate();
+        return false;
+    }
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && GetDefID() != 0 &&
+        strcasecmp(WindowClassName(target), "edit") == 0) {
+        Recalculate();
+        return true;
+    }
+    return false;
+}
+
+bool CCalcFormDlg::IsRecalculatingId(int id) const {
+    for (const engine::RadioGroupModel& group : form_.radioGroups) {
+        const std::vector<int> ids = RadioGroupIds(group.FirstId());
+        if (std::find(ids.begin(), ids.end(), id) != ids.end())
+            return true;
+    }
+    return std::any_of(form_.checks.begin(), form_.checks.end(),
+                       [id](const engine::CheckModel& check) { return check.id == id; });
+}
+
+bool CCalcFormDlg::OnCommand(Notification notification, int id) {
+    if (notification == Notification::Clicked) {
+        if (id == form_.closeId) {
+            OnCloseClicked();
+            return true;
+        }
+        if (id == form_.helpId) {
+            OnHelpClicked();
+            return true;
+        }
+        if (IsRecalculatingId(id)) {
+            Recalculate();
+            return true;
+        }
+    }
+    return CDialog::OnCommand(notification, id);
+}

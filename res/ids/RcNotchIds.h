@@ -1,0 +1,15 @@
+#pragma once
+// Control ids of the "RC notch filter" dialog.
+
+namespace ids::rc_notch {
+
+inline constexpr int kDialog = 172;
+inline constexpr int kClose = 1196;
+inline constexpr int kHelp = 1195;
+inline constexpr int kModeRAndC = 1190;   // "R and C"
+inline constexpr int kModeCAndFc = 1191;  // "C and Fc"
+inline constexpr int kEditC = 1193;
+inline constexpr int kEditFc = 1194;
+inline constexpr int kEditR = 1192;
+
+}  // namespace ids::rc_notch

@@ -1,0 +1,17 @@
+#pragma once
+// Control ids of the "Summator" dialog.
+
+namespace ids::subtractor {
+
+inline constexpr int kDialog = 165;
+inline constexpr int kClose = 1146;
+inline constexpr int kHelp = 1145;
+inline constexpr int kModeR1R2AndR3 = 1138;  // "R1, R2 and R3"
+inline constexpr int kModeG1G2AndR2 = 1139;  // "G1, G2 and R2"
+inline constexpr int kEditG1 = 1143;
+inline constexpr int kEditG2 = 1144;
+inline constexpr int kEditR1 = 1140;
+inline constexpr int kEditR2 = 1141;
+inline constexpr int kEditR3 = 1142;
+
+}  // namespace ids::subtractor
