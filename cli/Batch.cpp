@@ -103,15 +103,15 @@ int RunBatch(std::istream& in, std::ostream& out) {
     int errors = 0;
     std::string text;
     while (std::getline(in, text)) {
-        Json answer;
         try {
-            answer = Answer(text);
+            // Every text of an answer is UTF-8 made from Latin-1: written as it is.
+            out << Answer(text) << '\n';
         } catch (const std::exception& error) {
-            // Parse errors, type errors and unknown names alike.
-            answer = Json{{"error", error.what()}};
+            // Parse errors, type errors and unknown names alike; the message
+            // may quote bytes of the line that are not UTF-8.
+            out << Json{{"error", error.what()}}.dump(-1, ' ', false, Json::error_handler_t::replace) << '\n';
             ++errors;
         }
-        out << answer.dump(-1, ' ', false, Json::error_handler_t::replace) << '\n';
     }
     out.flush();
     return errors;

@@ -10,10 +10,12 @@ Json ResultJson(const engine::FormModel& form, const engine::FormResult& result,
     // object does not survive the next insertion.
     Json fields = Json::object();
     Json enabled = Json::object();
+    fields.get_ref<Json::object_t&>().reserve(form.fields.size());
+    enabled.get_ref<Json::object_t&>().reserve(form.fields.size());
     for (size_t i = 0; i < form.fields.size(); ++i) {
-        const std::string id = std::to_string(form.fields[i].id);
-        fields[id] = Latin1ToUtf8(result.texts[i]);
-        enabled[id] = static_cast<bool>(result.enabled[i]);
+        std::string id = std::to_string(form.fields[i].id);
+        fields.get_ref<Json::object_t&>().emplace_back(id, Latin1ToUtf8(result.texts[i]));
+        enabled.get_ref<Json::object_t&>().emplace_back(std::move(id), static_cast<bool>(result.enabled[i]));
     }
     Json out{{"form", form.className}, {"fields", std::move(fields)}, {"enabled", std::move(enabled)}};
     if (!form.lists.empty()) {

@@ -23,9 +23,15 @@ struct CalcOptions {
 
 void AddCalcOptions(CLI::App& command, CalcOptions& options) {
     command.add_option("FORM", options.form, "Form alias or class name (see: voltaris-cli list)")->required();
+    // One value per occurrence, so that field texts after an option stay field texts.
     command.add_option("--mode", options.modes, "Mode INDEX of the first group, or GROUP:INDEX")
-        ->type_name("MODE");
-    command.add_option("--check", options.checks, "Check box state, ID=0 or ID=1")->type_name("ID=STATE");
+        ->type_name("MODE")
+        ->allow_extra_args(false)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    command.add_option("--check", options.checks, "Check box state, ID=0 or ID=1")
+        ->type_name("ID=STATE")
+        ->allow_extra_args(false)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     command.add_option("FIELD=TEXT", options.assignments, "Text typed into a field (control id or name)");
 }
 

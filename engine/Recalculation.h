@@ -44,7 +44,8 @@ FormResult Recalculate(const FormModel& form, const FormState& state);
 FormState OpenedState(const FormModel& form);
 
 // The list line a saved selection text picks again after the lines were
-// refilled: the first that starts with it, ignoring case; -1 for none.
+// refilled: the first that starts with it, ignoring case (so an empty
+// selection picks the first line); -1 for none.
 int MatchListLine(std::span<const std::string> lines, const std::string& selection);
 
 }  // namespace engine

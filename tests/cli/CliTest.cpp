@@ -1,0 +1,118 @@
+// voltaris-cli as a script uses it: exit status, standard output and standard
+// error of good and bad usage, batch lines and sessions.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out, err;
+};
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// Runs the program through the shell with the given arguments and input.
+CliRun Cli(const std::string& arguments, const std::string& input = "") {
+    const std::string dir = ::testing::TempDir();
+    const std::string in = dir + "cli_in", out = dir + "cli_out", err = dir + "cli_err";
+    std::ofstream(in, std::ios::binary) << input;
+    const std::string command =
+        std::string(VOLTARIS_CLI) + " " + arguments + " <" + in + " >" + out + " 2>" + err;
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
+}
+
+TEST(CliUsage, BadUsageSaysWhyOnStandardErrorAndExitsWithTwo) {
+    const struct {
+        const char* arguments;
+        const char* says;
+    } cases[] = {
+        {"calc no-such-form", "unknown form \"no-such-form\""},
+        {"calc ohms-law X9=1", "has no field \"X9\""},
+        {"calc ohms-law 9999=1", "has no field \"9999\""},
+        {"calc ohms-law --mode 6", "mode 6 is out of range"},
+        {"calc ohms-law --mode -1", "out of range"},
+        {"calc ohms-law --mode 1:0", "no mode group 1"},
+        {"calc ohms-law --mode two", "--mode takes"},
+        {"calc class-a-amp --check 1094=2", "--check takes"},
+        {"calc class-a-amp --check 4242=1", "has no check box"},
+        {"calc ohms-law R", "expected FIELD=TEXT"},
+        {"calc ohms-law --frobnicate", "--frobnicate"},
+        {"show", "FORM is required"},
+        {"", "A subcommand is required"},
+        {"dance", "subcommand"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = Cli(c.arguments);
+        EXPECT_EQ(run.status, 2) << c.arguments;
+        EXPECT_EQ(run.out, "") << c.arguments;
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << c.arguments << ": " << run.err;
+    }
+}
+
+TEST(CliUsage, ValueTextsAreNeverErrorsAndPrintAsTheFormShowsThem) {
+    CliRun run = Cli("calc ohms-law R=abc I=2m");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(
+        run.out,
+        "I (A) = 2.00 m (input)\nP (W) = 0   (computed)\nR (ohm) = 0   (input)\nU (V) = 0   (computed)\n");
+    // Micro typed in UTF-8 is the form's micro, and comes back in UTF-8.
+    run = Cli("calc monostable-555 --mode 1 R1=1p T=38.93\xc2\xb5 --json");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              "{\"form\":\"CMonostable555Dlg\",\"fields\":{\"1157\":\"35.39 M\",\"1156\":\"1.00 "
+              "p\",\"1158\":\"38.93 "
+              "\xc2\xb5\"},\"enabled\":{\"1157\":false,\"1156\":true,\"1158\":true}}\n");
+    EXPECT_EQ(Cli("--help").status, 0);
+}
+
+TEST(CliBatch, EachLineAnsweredAndSessionsCarryTheTextsOn) {
+    const CliRun run =
+        Cli("batch",
+            "{\"form\":\"rc-low-pass\",\"in\":{\"R\":\"4.7k\",\"1179\":\"10n\"}}\n"
+            "not json\n"
+            "{\"form\":\"nope\"}\n"
+            "{\"form\":\"ohms-law\",\"modes\":[9]}\n"
+            "{\"form\":\"ohms-law\",\"in\":{\"R\":5}}\n"
+            "{\"form\":\"ohms-law\",\"steps\":[{\"set\":{\"R\":\"1k\"}},{\"set\":{\"I\":\"2m\"}},"
+            "{\"modes\":[3],\"set\":{\"U\":\"5\"}}]}\n");
+    EXPECT_EQ(run.status, 0);
+    std::istringstream lines(run.out);
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line,
+              "{\"form\":\"CRcLowPassDlg\",\"fields\":{\"1179\":\"10.00 n\",\"1180\":\"3.39 "
+              "K\",\"1178\":\"4.70 K\"},"
+              "\"enabled\":{\"1179\":true,\"1180\":false,\"1178\":true}}");
+    for (const char* says : {"parse error", "unknown form", "out of range", "must be a string"}) {
+        std::getline(lines, line);
+        EXPECT_EQ(line.rfind("{\"error\":", 0), 0u) << line;
+        EXPECT_NE(line.find(says), std::string::npos) << line;
+    }
+    // The third step keeps R 1k and I 2m from the steps before, then solves R from I and U.
+    std::getline(lines, line);
+    EXPECT_EQ(
+        line,
+        "{\"steps\":["
+        "{\"form\":\"COhmsLawDlg\",\"fields\":{\"1000\":\"10.00 m\",\"1006\":\"100.00 m\",\"1001\":\"1.00 "
+        "K\","
+        "\"1002\":\"10.00  \"},\"enabled\":{\"1000\":true,\"1006\":false,\"1001\":true,\"1002\":false}},"
+        "{\"form\":\"COhmsLawDlg\",\"fields\":{\"1000\":\"2.00 m\",\"1006\":\"4.00 m\",\"1001\":\"1.00 K\","
+        "\"1002\":\"2.00  \"},\"enabled\":{\"1000\":true,\"1006\":false,\"1001\":true,\"1002\":false}},"
+        "{\"form\":\"COhmsLawDlg\",\"fields\":{\"1000\":\"2.00 m\",\"1006\":\"10.00 m\",\"1001\":\"2.50 K\","
+        "\"1002\":\"5.00  \"},\"enabled\":{\"1000\":true,\"1006\":false,\"1001\":false,\"1002\":true}}]}");
+    EXPECT_FALSE(std::getline(lines, line));
+}
+
+}  // namespace
