@@ -16,8 +16,8 @@ namespace {
 void MeasureDcGain(Netlist& deck, const std::string& name, const std::string& out, double vin, bool inverts,
                    double formGain) {
     deck.Helper("dc", "vo_" + name, "find v(" + out + ") at=" + Num(vin));
-    deck.Measure("dc", name, "param='" + std::string(inverts ? "-" : "") + "vo_" + name + "/" + Num(vin) + "'",
-                 formGain);
+    deck.Measure("dc", name,
+                 "param='" + std::string(inverts ? "-" : "") + "vo_" + name + "/" + Num(vin) + "'", formGain);
 }
 
 void GainStageDeck(const DeckInput& in, Netlist& deck, bool inverting) {
@@ -113,13 +113,17 @@ void IntegratorDeck(const DeckInput& in, Netlist& deck) {
 
 void SummatorDeck(const DeckInput& in, Netlist& deck) {
     using namespace summator;
-    if (Require(deck, {{"G1", in.v[kG1]}, {"G2", in.v[kG2]}, {"R1", in.v[kR1]}, {"R2", in.v[kR2]}, {"R3", in.v[kR3]}}))
+    if (Require(
+            deck,
+            {{"G1", in.v[kG1]}, {"G2", in.v[kG2]}, {"R1", in.v[kR1]}, {"R2", in.v[kR2]}, {"R3", in.v[kR3]}}))
         TwoInputDeck(in, deck, in.v[kG1], in.v[kG2], true, SummatorStage);
 }
 
 void SubtractorDeck(const DeckInput& in, Netlist& deck) {
     using namespace subtractor;
-    if (Require(deck, {{"G1", in.v[kG1]}, {"G2", in.v[kG2]}, {"R1", in.v[kR1]}, {"R2", in.v[kR2]}, {"R3", in.v[kR3]}}))
+    if (Require(
+            deck,
+            {{"G1", in.v[kG1]}, {"G2", in.v[kG2]}, {"R1", in.v[kR1]}, {"R2", in.v[kR2]}, {"R3", in.v[kR3]}}))
         TwoInputDeck(in, deck, in.v[kG1], in.v[kG2], false, SubtractorStage);
 }
 

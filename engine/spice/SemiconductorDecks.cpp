@@ -40,8 +40,15 @@ void ZenerDeck(const DeckInput& in, Netlist& deck) {
 // everything comes from this one.
 void ClassAAmpDeck(const DeckInput& in, Netlist& deck) {
     using namespace class_a;
-    const ClassAInputs inputs{in.v[kVcc], in.v[kBeta], in.v[kVin],          in.v[kVout],          in.v[kFmin],
-                              in.v[kRc],  in.v[kRl],   in.checks[kMaxGain] != 0, in.checks[kWithLoad] != 0};
+    const ClassAInputs inputs{in.v[kVcc],
+                              in.v[kBeta],
+                              in.v[kVin],
+                              in.v[kVout],
+                              in.v[kFmin],
+                              in.v[kRc],
+                              in.v[kRl],
+                              in.checks[kMaxGain] != 0,
+                              in.checks[kWithLoad] != 0};
     const ClassADesign d = DesignClassA(inputs);
     if (!d.operating) {
         deck.Refuse("the design has no operating point");

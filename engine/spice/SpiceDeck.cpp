@@ -99,7 +99,8 @@ void WriteHeader(const FormModel& form, const FormState& state, const SpiceOptio
     out.push_back("* Inputs:");
     for (size_t i = 0; i < form.fields.size() && i < state.texts.size(); ++i) {
         if (enabled[i])
-            out.push_back(std::string("*   ") + Ascii(form.fields[i].label) + " = " + TrimRight(Ascii(state.texts[i])));
+            out.push_back(std::string("*   ") + Ascii(form.fields[i].label) + " = " +
+                          TrimRight(Ascii(state.texts[i])));
     }
     for (const auto& [field, value] : options.partValues) {
         if (field >= 0 && field < static_cast<int>(form.fields.size()))
@@ -122,6 +123,11 @@ SpiceDeckResult BuildSpiceDeck(const FormModel& form, const FormState& state, co
     if (build == nullptr)
         return result;
     spice::DeckInput input{form, ParseFields(form, state.texts), state.modes, state.checks, options};
+    // A field that shows Error reads as 0; the deck says which it was.
+    for (size_t i = 0; i < input.v.size() && i < state.texts.size(); ++i) {
+        if (TrimRight(state.texts[i]) == "Error")
+            input.v[i] = kErrorValue;
+    }
     input.modes.resize(form.radioGroups.size(), -1);
     input.checks.resize(form.checks.size(), 0);
     for (const auto& [field, value] : options.partValues) {
@@ -138,7 +144,8 @@ SpiceDeckResult BuildSpiceDeck(const FormModel& form, const FormState& state, co
     } else {
         lines.push_back("* Measurements, and what the form says:");
         for (const SpiceMeasure& measure : deck.Measures())
-            lines.push_back("*   " + measure.name + " = " + TrimRight(Ascii(FormatEngValue(measure.formValue))));
+            lines.push_back("*   " + measure.name + " = " +
+                            TrimRight(Ascii(FormatEngValue(measure.formValue))));
         result.measures = deck.Measures();
         lines.insert(lines.end(), deck.Lines().begin(), deck.Lines().end());
         // Without it ngspice keeps only what the .meas name, and it cannot keep vm() or vi().

@@ -32,7 +32,7 @@ struct SpiceMeasure {
 };
 
 struct SpiceDeckResult {
-    std::string text;                   // empty when the form has no circuit
+    std::string text;                    // empty when the form has no circuit
     std::vector<SpiceMeasure> measures;  // empty when the values cannot be simulated
 };
 

@@ -5,11 +5,17 @@ namespace engine::spice {
 void AddOpamp(Netlist& deck, OpampModel model, bool railed) {
     deck << ".subckt opamp inp inn out params: rail=15";
     if (model == OpampModel::kGbw) {
-        deck.Note("one pole: 1 mS into 100 Meg (100 dB) and 159.2 pF, 1 MHz gain-bandwidth");
-        deck << "G1 0 n1 inp inn 1m";
-        deck << "R1 n1 0 100meg";
-        deck << "C1 n1 0 159.155p";
-        deck << "B1 out 0 V={rail}*tanh(v(n1)/{rail})";
+        deck.Note("one pole: 100 dB from DC to 10 Hz, 1 MHz gain-bandwidth, 0.63 V/us slew;");
+        deck.Note("the pole's node is clamped at the rails, so the output leaves them at once");
+        deck << "B1 n1 0 V=max(-1e4,min(1e4,1e5*v(inp,inn)))";
+        deck << "R1 n1 n2 1k";
+        deck << "C1 n2 0 15.91549u";
+        deck << "Dhi n2 hi dclamp";
+        deck << "Vhi hi 0 {rail}";
+        deck << "Dlo lo n2 dclamp";
+        deck << "Vlo lo 0 {-rail}";
+        deck << ".model dclamp D(IS=1e-15 N=0.01)";
+        deck << "E1 out 0 n2 0 1";
     } else if (railed) {
         deck.Note("gain 10^5 up to the rails, settling in a nanosecond");
         deck << "B1 n1 0 V={rail}*tanh(1e5*v(inp,inn)/{rail})";

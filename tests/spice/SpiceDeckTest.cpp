@@ -4,11 +4,11 @@
 // where the formula is a rule of thumb.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <cmath>
 #include <filesystem>
 #include <string>
 #include <utility>
-#include <unistd.h>
 #include <vector>
 
 #include "Ngspice.h"
@@ -167,8 +167,8 @@ TEST_P(SimulatedForm, AgreesWithTheForm) {
         const double ratio = found->second / measure.formValue;
         const auto [low, high] = BandOf(c.form, measure.name);
         EXPECT_TRUE(ratio >= low && ratio <= high)
-            << c.form << " " << measure.name << ": simulated " << found->second << ", form " << measure.formValue
-            << ", ratio " << ratio << " outside [" << low << ", " << high << "]\n"
+            << c.form << " " << measure.name << ": simulated " << found->second << ", form "
+            << measure.formValue << ", ratio " << ratio << " outside [" << low << ", " << high << "]\n"
             << deck.text;
     }
 }
@@ -183,6 +183,29 @@ std::string CaseName(const testing::TestParamInfo<Case>& info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, SimulatedForm, testing::ValuesIn(kCases), CaseName);
+
+// The single-pole op-amp (1 MHz, rails) runs too, in every stage that has an
+// op-amp; its figures are not the form's, so only that it measures everything.
+TEST(SimulatedForms, SinglePoleOpampDecksRun) {
+    engine::SpiceOptions options;
+    options.opamp = engine::OpampModel::kGbw;
+    for (const char* alias :
+         {"inverting-amp", "non-inverting-amp", "differentiator", "integrator", "summator", "subtractor",
+          "schmitt-trigger", "rc-low-pass", "rc-high-pass", "rc-notch"}) {
+        const engine::FormModel& form = *engine::FindForm(alias);
+        const engine::SpiceDeckResult deck = engine::BuildSpiceDeck(form, engine::OpenedState(form), options);
+        ASSERT_NE(deck.text.find("1 MHz gain-bandwidth"), std::string::npos) << deck.text;
+        const std::string path =
+            (std::filesystem::temp_directory_path() /
+             ("voltaris-gbw-" + std::string(alias) + "-" + std::to_string(getpid()) + ".cir"))
+                .string();
+        const spice_test::NgspiceRun run = spice_test::RunNgspice(deck.text, path);
+        std::filesystem::remove(path);
+        for (const engine::SpiceMeasure& measure : deck.measures)
+            EXPECT_TRUE(run.measures.count(measure.name)) << alias << " " << measure.name << "\n"
+                                                          << run.output;
+    }
+}
 
 // Every form that is a circuit has cases above, defaults included.
 TEST(SimulatedForms, EveryCircuitHasItsCases) {
