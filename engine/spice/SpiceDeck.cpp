@@ -1,0 +1,164 @@
+#include "engine/spice/SpiceDeck.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "core/EngValue.h"
+#include "engine/filters/RcHighPass.h"
+#include "engine/filters/RcLowPass.h"
+#include "engine/filters/RcNotch.h"
+#include "engine/opamp/Differentiator.h"
+#include "engine/opamp/Integrator.h"
+#include "engine/opamp/InvertingAmp.h"
+#include "engine/opamp/NonInvertingAmp.h"
+#include "engine/opamp/SchmittTrigger.h"
+#include "engine/opamp/Subtractor.h"
+#include "engine/opamp/Summator.h"
+#include "engine/oscillators/Astable555.h"
+#include "engine/oscillators/GateAstable.h"
+#include "engine/oscillators/Monostable555.h"
+#include "engine/passive/FilterCap.h"
+#include "engine/passive/OhmsLaw.h"
+#include "engine/passive/TwoCapacitors.h"
+#include "engine/passive/TwoResistors.h"
+#include "engine/semiconductors/ClassAAmp.h"
+#include "engine/semiconductors/Zener.h"
+#include "engine/spice/DeckBuilders.h"
+
+namespace engine {
+namespace {
+
+using spice::DeckBuilder;
+
+struct DeckRow {
+    const FormModel& (*model)();
+    DeckBuilder build;
+};
+
+// The forms that are circuits; the decibels, the coils and the heatsink are not.
+constexpr DeckRow kDecks[] = {
+    {OhmsLawModel, spice::OhmsLawDeck},
+    {TwoResistorsModel, spice::TwoResistorsDeck},
+    {TwoCapacitorsModel, spice::TwoCapacitorsDeck},
+    {FilterCapModel, spice::FilterCapDeck},
+    {ZenerModel, spice::ZenerDeck},
+    {ClassAAmpModel, spice::ClassAAmpDeck},
+    {InvertingAmpModel, spice::InvertingAmpDeck},
+    {NonInvertingAmpModel, spice::NonInvertingAmpDeck},
+    {DifferentiatorModel, spice::DifferentiatorDeck},
+    {IntegratorModel, spice::IntegratorDeck},
+    {SummatorModel, spice::SummatorDeck},
+    {SubtractorModel, spice::SubtractorDeck},
+    {SchmittTriggerModel, spice::SchmittTriggerDeck},
+    {Astable555Model, spice::Astable555Deck},
+    {Monostable555Model, spice::Monostable555Deck},
+    {GateAstableModel, spice::GateAstableDeck},
+    {RcLowPassModel, spice::RcLowPassDeck},
+    {RcHighPassModel, spice::RcHighPassDeck},
+    {RcNotchModel, spice::RcNotchDeck},
+};
+
+DeckBuilder FindBuilder(const FormModel& form) {
+    for (const DeckRow& row : kDecks) {
+        if (&row.model() == &form)
+            return row.build;
+    }
+    return nullptr;
+}
+
+// Labels are UTF-8, texts Latin-1: the deck is ASCII but for the micro sign,
+// written as "u".
+std::string Ascii(const std::string& text) {
+    std::string out;
+    for (const char ch : text) {
+        if (static_cast<unsigned char>(ch) == 0xB5)
+            out += 'u';
+        else if (static_cast<unsigned char>(ch) < 0x80)
+            out += ch;
+    }
+    return out;
+}
+
+std::string TrimRight(std::string text) {
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+        text.pop_back();
+    return text;
+}
+
+void WriteHeader(const FormModel& form, const FormState& state, const SpiceOptions& options,
+                 std::vector<std::string>& out) {
+    out.push_back(std::string("* Voltaris: ") + form.caption + " (" + form.alias + ")");
+    for (size_t group = 0; group < form.radioGroups.size() && group < state.modes.size(); ++group) {
+        const int mode = state.modes[group];
+        if (mode >= 0 && mode < static_cast<int>(form.radioGroups[group].modes.size()))
+            out.push_back(std::string("* Mode: ") + form.radioGroups[group].modes[mode].caption);
+    }
+    for (size_t i = 0; i < form.checks.size() && i < state.checks.size(); ++i)
+        out.push_back(std::string("* ") + form.checks[i].caption + ": " + (state.checks[i] ? "yes" : "no"));
+    const std::vector<bool> enabled = EnabledFields(form, state.modes, state.checks);
+    out.push_back("* Inputs:");
+    for (size_t i = 0; i < form.fields.size() && i < state.texts.size(); ++i) {
+        if (enabled[i])
+            out.push_back(std::string("*   ") + Ascii(form.fields[i].label) + " = " +
+                          TrimRight(Ascii(state.texts[i])));
+    }
+    for (const auto& [field, value] : options.partValues) {
+        if (field >= 0 && field < static_cast<int>(form.fields.size()))
+            out.push_back(std::string("* As built: ") + form.fields[field].name + " = " +
+                          TrimRight(Ascii(FormatEngValue(value))));
+    }
+    if (options.opamp == OpampModel::kGbw)
+        out.push_back("* Op-amp: single pole, 1 MHz gain-bandwidth, rails");
+}
+
+}  // namespace
+
+bool HasSpiceDeck(const FormModel& form) {
+    return FindBuilder(form) != nullptr;
+}
+
+SpiceDeckResult BuildSpiceDeck(const FormModel& form, const FormState& state, const SpiceOptions& options) {
+    SpiceDeckResult result;
+    const DeckBuilder build = FindBuilder(form);
+    if (build == nullptr)
+        return result;
+    spice::DeckInput input{form, ParseFields(form, state.texts), state.modes, state.checks, options};
+    // A field that shows Error reads as 0; the deck says which it was.
+    for (size_t i = 0; i < input.v.size() && i < state.texts.size(); ++i) {
+        if (TrimRight(state.texts[i]) == "Error")
+            input.v[i] = kErrorValue;
+    }
+    input.modes.resize(form.radioGroups.size(), -1);
+    input.checks.resize(form.checks.size(), 0);
+    for (const auto& [field, value] : options.partValues) {
+        if (field >= 0 && field < static_cast<int>(input.v.size()))
+            input.v[field] = value;
+    }
+    spice::Netlist deck;
+    build(input, deck);
+
+    std::vector<std::string> lines;
+    WriteHeader(form, state, options, lines);
+    if (!deck.Refusal().empty()) {
+        lines.push_back("* Nothing to simulate: " + deck.Refusal() + ".");
+    } else {
+        lines.push_back("* Measurements, and what the form says:");
+        for (const SpiceMeasure& measure : deck.Measures())
+            lines.push_back("*   " + measure.name + " = " +
+                            TrimRight(Ascii(FormatEngValue(measure.formValue))));
+        result.measures = deck.Measures();
+        lines.insert(lines.end(), deck.Lines().begin(), deck.Lines().end());
+        // Without it ngspice keeps only what the .meas name, and it cannot keep vm() or vi().
+        lines.push_back(".save all");
+    }
+    lines.push_back(".end");
+    for (const std::string& line : lines)
+        result.text += line + "\n";
+    return result;
+}
+
+std::string SpiceDeck(const FormModel& form, const FormState& state, const SpiceOptions& options) {
+    return BuildSpiceDeck(form, state, options).text;
+}
+
+}  // namespace engine

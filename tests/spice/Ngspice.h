@@ -1,0 +1,18 @@
+#pragma once
+// Runs a deck through the real ngspice in batch mode and reads back what its
+// .meas statements printed.
+
+#include <map>
+#include <string>
+
+namespace spice_test {
+
+struct NgspiceRun {
+    std::map<std::string, double> measures;  // by lower-case name; failed ones are missing
+    std::string output;                      // everything ngspice printed, for the failure message
+};
+
+// Writes the deck to `path` and runs the ngspice found at configure time.
+NgspiceRun RunNgspice(const std::string& deck, const std::string& path);
+
+}  // namespace spice_test
