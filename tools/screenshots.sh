@@ -14,7 +14,7 @@ if [ "${1:-}" = --readme ]; then
 else
   out=${1:-$top/tools/shots}
 fi
-cmake -S "$top" -B "$build" -G Ninja >/dev/null
+BUILD_DIR=$build bash "$top/tools/configure.sh" >/dev/null
 cmake --build "$build" --target voltaris_screenshots
 xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb "$build/tools/voltaris_screenshots" "$out"
 if [ $readme -eq 1 ]; then
