@@ -110,7 +110,7 @@ void SaveHelp() {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Voltaris"));
+    platform::SetProgramName(QStringLiteral("Voltaris"));
     platform::InitApplicationLook(app);
     gFolder = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots"));
     QDir().mkpath(gFolder.path());
