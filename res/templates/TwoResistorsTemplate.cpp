@@ -25,7 +25,7 @@ const DialogTemplate& TwoResistors() {
                                            Radio(1018, "Serial", 129, 184, 33, 10, kGroupStart | kTabStop),
                                            Radio(1019, "Parallel", 243, 184, 39, 10),
                                            PushButton(1015, "Help", 213, 202, 50, 14, kGroupStart | kTabStop),
-                                           Picture(134, 92, 7, 223, 172),
+                                           Picture(134, 92, 7, 223, 169),
                                            GroupBox("What do you know ?", 7, 7, 80, 38),
                                            GroupBox("Mode", 91, 177, 224, 21),
                                            Label("R1 (ohm) = ", 7, 55, 38, 8),
