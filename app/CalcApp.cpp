@@ -11,7 +11,9 @@
 int CCalcApp::Run(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("voltaris"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Voltaris"));
+    // Not the application display name: Qt would append it to every caption
+    // the window manager shows ("Ohm's Law — Voltaris").
+    platform::SetProgramName(QStringLiteral("Voltaris"));
     // Ties the windows to the installed desktop entry (its icon, its name).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.voltaris.Voltaris"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon128.svg")));

@@ -1,6 +1,7 @@
 #include "app/MainDlg.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
@@ -17,7 +18,9 @@ using namespace platform;
 
 CMainDlg::CMainDlg() : CDialog(templates::MainWindow()), icon_(QStringLiteral(":/pictures/icon128.svg")) {
     setObjectName(QStringLiteral("CMainDlg"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    // Without the customize hint Qt would add a maximise button to a window
+    // of fixed size.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 }
 
@@ -57,6 +60,23 @@ void CMainDlg::BuildMenuBar() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setMenuBar(menuBar_);
     setFixedSize(Units().X(Template().cx), menuBar_->sizeHint().height());
+    menuBar_->installEventFilter(this);
+}
+
+// Once a menu opened from the keyboard is closed, the menu bar keeps the
+// focus (the window has no control to hand it back to) and would take every
+// later Esc as "leave the menu bar". With no menu title highlighted, Esc is
+// the window's cancel command, as anywhere else.
+bool CMainDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == menuBar_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier &&
+            menuBar_->activeAction() == nullptr) {
+            reject();
+            return true;
+        }
+    }
+    return CDialog::eventFilter(watched, event);
 }
 
 void CMainDlg::BuildSystemMenu() {
@@ -65,11 +85,21 @@ void CMainDlg::BuildSystemMenu() {
     QAction* about = systemMenu_->addAction(QStringLiteral("&A propos de voltaris..."));
     about->setData(kAboutSysCommand);
     connect(about, &QAction::triggered, this, [this] { OnSysCommand(kAboutSysCommand); });
-    setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(this, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { systemMenu_->popup(mapToGlobal(at)); });
-    auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
-    connect(shortcut, &QShortcut::activated, this, [this] { systemMenu_->popup(mapToGlobal(QPoint(0, 0))); });
+    // Alt+Space usually belongs to the window manager; Shift+F10 and the Menu
+    // key (a context menu request, below) open the same menu.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::ALT | Qt::Key_Space), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this,
+                [this] { systemMenu_->popup(mapToGlobal(QPoint(0, 0))); });
+    }
+}
+
+// A right click opens the menu where it was made; the keyboard opens it where
+// the window manager's menu would be, under the window's top left corner.
+void CMainDlg::contextMenuEvent(QContextMenuEvent* event) {
+    systemMenu_->popup(event->reason() == QContextMenuEvent::Keyboard ? mapToGlobal(QPoint(0, 0))
+                                                                      : event->globalPos());
 }
 
 void CMainDlg::OnSysCommand(int id) {

@@ -16,7 +16,8 @@ class CMainDlg : public platform::CDialog {
 
     QMenuBar* MenuBar() const { return menuBar_; }
     // Stands in for the window manager's menu, which Qt cannot reach: the
-    // context menu of the window, also opened with Alt+Space.
+    // context menu of the window, also opened with Alt+Space, the Menu key
+    // and Shift+F10.
     QMenu* SystemMenu() const { return systemMenu_; }
 
     void OnQuit();
@@ -31,6 +32,8 @@ class CMainDlg : public platform::CDialog {
     bool OnInitDialog() override;
     bool OnCommand(platform::Notification notification, int id) override;
     const platform::CommandTable* GetCommandTable() const override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     void BuildMenuBar();

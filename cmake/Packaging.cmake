@@ -11,6 +11,16 @@ foreach(size 16 22 24 32 48 64 128 256)
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 
+# Debian policy: every package carries its copyright file and its changelog,
+# compressed, in /usr/share/doc/<package>/.
+set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/voltaris)
+set(changelog_gz ${PROJECT_BINARY_DIR}/packaging/changelog.gz)
+file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/packaging)
+file(ARCHIVE_CREATE OUTPUT ${changelog_gz} PATHS ${PROJECT_SOURCE_DIR}/packaging/changelog
+  FORMAT raw COMPRESSION GZip COMPRESSION_LEVEL 9 MTIME 0)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/packaging/changelog)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${changelog_gz} DESTINATION ${doc_dir})
+
 set(CPACK_PACKAGE_NAME voltaris)
 set(CPACK_PACKAGE_VENDOR "Voltaris")
 set(CPACK_PACKAGE_CONTACT "Voltaris developers <voltaris@localhost>")

@@ -22,6 +22,10 @@ CDialog::CDialog(const DialogTemplate& dialogTemplate)
       font_(DialogFont(dialogTemplate.fontName, dialogTemplate.fontPoints)),
       units_(font_) {
     setWindowTitle(QString::fromUtf8(template_.caption));
+    // A caption with a system menu and a close box, no minimise or maximise
+    // button: the size is the template's.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
     setFont(font_);
     setSizeGripEnabled(false);
 }

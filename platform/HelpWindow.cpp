@@ -8,6 +8,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "platform/AppLook.h"
+
 namespace platform {
 
 namespace {
@@ -108,7 +110,7 @@ void HelpWindow::Display(const QString& page) {
                               .arg(page.toHtmlEscaped()));
         title = tr("No help here");
     }
-    setWindowTitle(tr("%1 Help - %2").arg(QApplication::applicationDisplayName(), title));
+    setWindowTitle(tr("%1 Help - %2").arg(ProgramName(), title));
     UpdateButtons();
 }
 

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "platform/AppLook.h"
+
 namespace platform {
 
 namespace {
@@ -21,8 +23,7 @@ void MessageBox(QWidget* owner, const QString& text) {
         Hook()(text);
         return;
     }
-    QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), text, QMessageBox::Ok,
-                    owner);
+    QMessageBox box(QMessageBox::Warning, ProgramName(), text, QMessageBox::Ok, owner);
     box.exec();
 }
 

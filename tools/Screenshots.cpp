@@ -1,6 +1,7 @@
 // Renders every window of the program, as it looks when it opens, to PNG
-// files: voltaris_screenshots <output folder>. Run it under xvfb-run (see
-// screenshots.sh) to see real windows, or offscreen.
+// files: voltaris_screenshots [--dark] <output folder>. Run it under xvfb-run
+// (see screenshots.sh) to see real windows, or offscreen. --dark shows them in
+// the dark palette the display tests use.
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -18,6 +19,7 @@
 #include "forms/CalcFormDlg.h"
 #include "platform/AppLook.h"
 #include "platform/HelpWindow.h"
+#include "tools/DarkPalette.h"
 
 namespace {
 
@@ -110,9 +112,12 @@ void SaveHelp() {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Voltaris"));
+    platform::SetProgramName(QStringLiteral("Voltaris"));
     platform::InitApplicationLook(app);
-    gFolder = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots"));
+    QStringList arguments = QApplication::arguments().mid(1);
+    if (arguments.removeAll(QStringLiteral("--dark")) > 0)
+        QApplication::setPalette(tools::DarkPalette());
+    gFolder = QDir(arguments.isEmpty() ? QStringLiteral("shots") : arguments.first());
     QDir().mkpath(gFolder.path());
     SaveForms();
     SaveHelp();

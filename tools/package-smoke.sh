@@ -26,9 +26,11 @@ dpkg-deb -x "$deb" "$root"
 usr=$root/usr
 for file in bin/voltaris share/voltaris/voltaris.HLP share/applications/$app_id.desktop \
             share/metainfo/$app_id.metainfo.xml share/icons/hicolor/scalable/apps/$app_id.svg \
-            share/icons/hicolor/16x16/apps/$app_id.png share/icons/hicolor/256x256/apps/$app_id.png; do
+            share/icons/hicolor/16x16/apps/$app_id.png share/icons/hicolor/256x256/apps/$app_id.png \
+            share/doc/voltaris/copyright share/doc/voltaris/changelog.gz; do
   [ -s "$usr/$file" ] || fail "missing $file"
 done
+gzip -t "$usr/share/doc/voltaris/changelog.gz" || fail "changelog.gz is not gzip"
 entry=$usr/share/applications/$app_id.desktop
 icon=$(sed -n 's/^Icon=//p' "$entry")
 [ -e "$usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no icon named $icon"

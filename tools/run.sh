@@ -4,6 +4,6 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$top/build}
 bash "$top/tools/install-deps.sh"
-cmake -S "$top" -B "$build" -G Ninja
+BUILD_DIR=$build bash "$top/tools/configure.sh"
 cmake --build "$build" -j"$(nproc)" --target voltaris
 exec "$build/app/voltaris"

@@ -8,7 +8,7 @@ using namespace platform;
 const DialogTemplate& Differentiator() {
     using namespace ids::differentiator;
     static const DialogTemplate dialog{
-        162,
+        kDialog,
         "Differentiator",
         255,
         162,

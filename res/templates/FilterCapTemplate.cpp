@@ -24,9 +24,9 @@ const DialogTemplate& FilterCap() {
             Picture(144, 90, 7, 191, 182),
             GroupBox("What do you know ?", 7, 7, 78, 45),
             GroupBox("Rectifier", 7, 97, 78, 35),
-            Label("DeltaU (V) =", 285, 75, 40, 8),
-            Label("I (A) =", 305, 47, 20, 8),
-            Label("C (F) =", 303, 102, 22, 8),
+            Label("DeltaU (V) =", 283, 75, 40, 8),
+            Label("I (A) =", 303, 47, 20, 8),
+            Label("C (F) =", 301, 102, 22, 8),
         }};
     // clang-format on
     return dialog;

@@ -8,7 +8,7 @@ using namespace platform;
 const DialogTemplate& Integrator() {
     using namespace ids::integrator;
     static const DialogTemplate dialog{
-        163,
+        kDialog,
         "Integrator",
         266,
         161,

@@ -8,7 +8,7 @@ using namespace platform;
 const DialogTemplate& InvertingAmp() {
     using namespace ids::inverting_amp;
     static const DialogTemplate dialog{
-        160,
+        kDialog,
         "Inverting amplifier",
         256,
         157,

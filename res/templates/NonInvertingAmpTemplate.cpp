@@ -8,7 +8,7 @@ using namespace platform;
 const DialogTemplate& NonInvertingAmp() {
     using namespace ids::non_inverting_amp;
     static const DialogTemplate dialog{
-        161,
+        kDialog,
         "Non inverting amplifier",
         295,
         148,

@@ -8,7 +8,7 @@ using namespace platform;
 const DialogTemplate& TwoCapacitors() {
     using namespace ids::two_capacitors;
     static const DialogTemplate dialog{
-        143,
+        kDialog,
         "Two capacitors",
         316,
         223,

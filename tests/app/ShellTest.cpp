@@ -220,3 +220,55 @@ TEST(Shell, EscClosesTheMenuWindow) {
 }
 
 }  // namespace
+
+namespace {
+
+// What the window manager is asked to draw: the About box a bare caption, the
+// menu window no maximise button, the forms a close box only; all of fixed
+// size. (Without the customize hint Qt asks for every button.)
+TEST(Shell, WindowsAskForTheirCaptionButtonsOnly) {
+    using F = Qt::WindowType;
+    struct Seen {
+        QString name;
+        Qt::WindowFlags flags;
+        QSize minimum, maximum;
+    };
+    std::vector<Seen> seen;
+    auto look = [&](QWidget& window) {
+        seen.push_back(
+            {window.objectName(), window.windowFlags(), window.minimumSize(), window.maximumSize()});
+    };
+    CAboutDlg about;
+    about.Create(nullptr);
+    look(about);
+    {
+        HelpRecorder help;
+        CMainDlg mainWindow;
+        RunMainWindow(mainWindow, [&] {
+            look(mainWindow);
+            mainWindow.OnQuit();
+        });
+    }
+    for (const FormCommand& command : FormCommands()) {
+        std::unique_ptr<CCalcFormDlg> form = command.create();
+        form->Create(nullptr);
+        look(*form);
+    }
+    const Qt::WindowFlags buttons = F::WindowSystemMenuHint | F::WindowCloseButtonHint |
+                                    F::WindowMinimizeButtonHint | F::WindowMaximizeButtonHint;
+    ASSERT_EQ(seen.size(), 2 + FormCommands().size());
+    for (const Seen& window : seen) {
+        const std::string name = window.name.toStdString();
+        Qt::WindowFlags wanted = F::WindowSystemMenuHint | F::WindowCloseButtonHint;  // a form
+        if (window.name == "CAboutDlg")
+            wanted = {};
+        else if (window.name == "CMainDlg")
+            wanted |= F::WindowMinimizeButtonHint;
+        EXPECT_TRUE(window.flags & F::CustomizeWindowHint) << name;
+        EXPECT_TRUE(window.flags & F::WindowTitleHint) << name;
+        EXPECT_EQ(window.flags & buttons, wanted) << name;
+        EXPECT_EQ(window.minimum, window.maximum) << name;
+    }
+}
+
+}  // namespace

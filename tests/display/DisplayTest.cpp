@@ -4,11 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPainter>
 #include <QPalette>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QSvgRenderer>
 #include <cmath>
 
@@ -16,6 +20,7 @@
 #include "forms/passive/OhmsLawDlg.h"
 #include "platform/PictureWidget.h"
 #include "tests/support/FormHarness.h"
+#include "tools/DarkPalette.h"
 
 namespace {
 
@@ -39,11 +44,18 @@ double Contrast(QRgb a, QRgb b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+double AreaContrast(const QImage& window, const QRect& logical, QRgb background);
+
 // The strongest contrast between the background colour and a pixel inside the
 // widget's rectangle: the darkest or lightest stroke of its text.
 double TextContrast(const QImage& window, const QWidget* widget, QRgb background) {
+    return AreaContrast(window, widget->geometry(), background);
+}
+
+// The same over part of the window, in logical pixels.
+double AreaContrast(const QImage& window, const QRect& logical, QRgb background) {
     const qreal ratio = window.devicePixelRatio();
-    const QRect area(widget->geometry().topLeft() * ratio, widget->geometry().size() * ratio);
+    const QRect area(logical.topLeft() * ratio, logical.size() * ratio);
     double best = 1;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
@@ -129,29 +141,9 @@ TEST(HiDpi, SchematicsAreDrawnAtDevicePixels) {
     std::printf("mean difference to a 2x render %.3f, to a 1x render scaled up %.3f\n", toSharp, toBlurred);
 }
 
-// A dark desktop palette, as a dark theme hands it to the application.
-QPalette DarkPalette() {
-    QPalette dark;
-    const QColor window(0x35, 0x35, 0x35), base(0x23, 0x23, 0x23), text(0xf0, 0xf0, 0xf0),
-        dim(0x80, 0x80, 0x80);
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        const bool disabled = group == QPalette::Disabled;
-        dark.setColor(group, QPalette::Window, window);
-        dark.setColor(group, QPalette::Button, window);
-        dark.setColor(group, QPalette::Base, disabled ? window : base);
-        dark.setColor(group, QPalette::AlternateBase, window);
-        dark.setColor(group, QPalette::WindowText, disabled ? dim : text);
-        dark.setColor(group, QPalette::ButtonText, disabled ? dim : text);
-        dark.setColor(group, QPalette::Text, disabled ? dim : text);
-        dark.setColor(group, QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
-        dark.setColor(group, QPalette::HighlightedText, Qt::white);
-    }
-    return dark;
-}
-
 TEST(DarkTheme, TextsStayReadableAndSchematicsKeepTheirPaper) {
     const QPalette previous = QApplication::palette();
-    QApplication::setPalette(DarkPalette());
+    QApplication::setPalette(tools::DarkPalette());
     {
         COhmsLawDlg form;
         harness::Open(form);
@@ -177,6 +169,82 @@ TEST(DarkTheme, TextsStayReadableAndSchematicsKeepTheirPaper) {
             for (int x = 0; x < drawn.width(); ++x)
                 light += Luminance(drawn.pixel(x, y)) > 0.9;
         EXPECT_GT(light, drawn.width() * drawn.height() / 2);
+    }
+    QApplication::setPalette(previous);
+}
+
+// Every text and every radio or check indicator at 4.5:1 or more against
+// what it is drawn on, enabled and disabled, in the light palette of the
+// style and in a dark desktop palette. The forms cover labels, fields, radio
+// buttons, check boxes, list boxes and push buttons.
+TEST(DarkTheme, EveryTextAndIndicatorStandsOutEnabledOrDisabled) {
+    constexpr double kMinimum = 4.5;
+    const QPalette previous = QApplication::palette();
+    const struct {
+        const char* name;
+        QPalette palette;
+    } palettes[] = {{"light", previous}, {"dark", tools::DarkPalette()}};
+    const int commands[] = {32772, 32797, 32793};  // Ohm's law, class A amplifier, filtering capacitor
+    for (const auto& [paletteName, palette] : palettes) {
+        QApplication::setPalette(palette);
+        for (int command : commands) {
+            std::unique_ptr<CCalcFormDlg> form = harness::OpenCommand(command);
+            for (bool disabled : {false, true}) {
+                form->setDisabled(disabled);  // every control greyed out at once
+                const QImage shot = form->grab().toImage();
+                const std::string where = std::string(paletteName) + (disabled ? " disabled " : " ") +
+                                          form->objectName().toStdString() + ": ";
+                Keep(QPixmap::fromImage(shot), form->objectName() + QLatin1Char('-') +
+                                                   QLatin1String(paletteName) +
+                                                   (disabled ? QStringLiteral("-disabled") : QString()));
+                auto colour = [](const QWidget* widget, QPalette::ColorRole role) {
+                    return widget->palette().color(role).rgb();
+                };
+                for (QLabel* label : form->findChildren<QLabel*>()) {
+                    if (label->text().isEmpty())
+                        continue;
+                    EXPECT_GE(TextContrast(shot, label, colour(label, QPalette::Window)), kMinimum)
+                        << where << label->text().toStdString();
+                }
+                for (QAbstractButton* button : form->findChildren<QAbstractButton*>()) {
+                    QStyleOptionButton option;
+                    option.initFrom(button);
+                    const bool push = qobject_cast<QPushButton*>(button) != nullptr;
+                    const bool radio = qobject_cast<QRadioButton*>(button) != nullptr;
+                    const QRgb background = colour(button, push ? QPalette::Button : QPalette::Window);
+                    const QRect text =
+                        push ? button->rect().adjusted(4, 4, -4, -4)
+                             : button->style()->subElementRect(
+                                   radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents,
+                                   &option, button);
+                    EXPECT_GE(AreaContrast(shot, text.translated(button->pos()), background), kMinimum)
+                        << where << button->text().toStdString();
+                    if (push)
+                        continue;
+                    const QRect indicator = button->style()->subElementRect(
+                        radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option,
+                        button);
+                    EXPECT_GE(AreaContrast(shot, indicator.translated(button->pos()), background), kMinimum)
+                        << where << "indicator of " << button->text().toStdString();
+                }
+                for (QLineEdit* edit : form->findChildren<QLineEdit*>()) {
+                    if (edit->text().isEmpty())
+                        continue;
+                    EXPECT_GE(AreaContrast(shot, edit->geometry().adjusted(3, 3, -3, -3),
+                                           colour(edit, QPalette::Base)),
+                              kMinimum)
+                        << where << "field " << edit->accessibleName().toStdString();
+                }
+                for (QListWidget* list : form->findChildren<QListWidget*>()) {
+                    if (list->count() == 0)
+                        continue;
+                    EXPECT_GE(AreaContrast(shot, list->geometry().adjusted(3, 3, -3, -3),
+                                           colour(list, QPalette::Base)),
+                              kMinimum)
+                        << where << "list " << list->accessibleName().toStdString();
+                }
+            }
+        }
     }
     QApplication::setPalette(previous);
 }

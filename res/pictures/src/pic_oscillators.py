@@ -112,16 +112,18 @@ def gate_astable():
     wire(s, out2, (222, y))
     for x in (xn, xj, xo):
         dot(s, x, y)
-    # C from the junction of the inverters back to the input node
-    wire(s, (xn, y), (xn, yc), (84, yc))
-    capacitor(s, (84, yc), (xj - 20, yc), plate=16)
-    wire(s, (xj - 20, yc), (xj, yc), (xj, y))
-    s.label((84 + xj - 20) / 2.0, yc - 17, "C", anchor="middle")
-    # R from the input node to the output of the second inverter
+    # R from the junction of the inverters (the first one's output) back to
+    # the input node: C charges and discharges through it.
+    wire(s, (xn, y), (xn, yc))
+    _res(s, (xn, yc), (xj, yc))
+    wire(s, (xj, yc), (xj, y))
+    s.label((xn + xj) / 2.0, yc - 17, "R", anchor="middle")
+    # C from the output of the second inverter to the input node: each edge
+    # of the output kicks the input past the threshold.
     wire(s, (xn, y), (xn, yr), (100, yr))
-    _res(s, (100, yr), (170, yr))
+    capacitor(s, (100, yr), (170, yr), plate=16)
     wire(s, (170, yr), (xo, yr), (xo, y))
-    s.label(135, yr + 17, "R", anchor="middle")
+    s.label(135, yr + 17, "C", anchor="middle")
     terminal(s, 222, y)
     hi, lo = y - 20, y + 20
     s.polyline([(232, lo), (240, lo), (240, hi), (258, hi), (258, lo), (276, lo), (276, hi),
