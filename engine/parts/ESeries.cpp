@@ -80,8 +80,11 @@ int RankCount(Series series) {
 
 // Powers of ten as exactly as a double holds them: a negative power is a
 // division by the exact positive one.
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
 double TimesPowerOfTen(double x, int exponent) {
-    return exponent >= 0 ? x * std::pow(10.0, exponent) : x / std::pow(10.0, -exponent);
+    return exponent >= 0 ? x * kPowersOfTen[exponent] : x / kPowersOfTen[-exponent];
 }
 
 // Values this close (relative) count as equal: a field text holds about seven digits.
@@ -93,20 +96,22 @@ bool Usable(double value) {
 
 // The rank of the largest standard value not above `value`, -1 below the range.
 int FloorRank(double value, Series series) {
-    int decade = static_cast<int>(std::floor(std::log10(value)));
+    if (value < TimesPowerOfTen(1.0, kLowestDecade))
+        return -1;
+    if (value >= TimesPowerOfTen(1.0, kHighestDecade + 1))
+        return RankCount(series) - 1;
+    int decade = std::clamp(static_cast<int>(std::floor(std::log10(value))), kLowestDecade, kHighestDecade);
     // log10 may be off by one right next to a power of ten.
     if (TimesPowerOfTen(1.0, decade) > value)
         --decade;
-    else if (TimesPowerOfTen(1.0, decade + 1) <= value)
+    else if (decade < kHighestDecade && TimesPowerOfTen(1.0, decade + 1) <= value)
         ++decade;
-    if (decade < kLowestDecade)
-        return -1;
-    if (decade > kHighestDecade)
-        return RankCount(series) - 1;
+    // In hundredths of the decade, 100 <= m < 1000; a last-bit error here only
+    // moves a value that is a standard one to its neighbour, which the
+    // callers' tolerances take back.
+    const double m = TimesPowerOfTen(value, 2 - decade);
     const std::span<const int> mantissas = Row(series).hundredths;
-    const auto above = std::upper_bound(mantissas.begin(), mantissas.end(), value, [decade](double v, int m) {
-        return v < TimesPowerOfTen(m, decade - 2);
-    });
+    const auto above = std::upper_bound(mantissas.begin(), mantissas.end(), m);
     return (decade - kLowestDecade) * DecadeSize(series) + static_cast<int>(above - mantissas.begin()) - 1;
 }
 

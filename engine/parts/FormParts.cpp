@@ -44,7 +44,7 @@ const FormParts kForms[] = {
     {PrintedCoilModel, {}, {}, {}, "an etched coil has no standard values"},
     // The load current stays what the form was given or worked out.
     {FilterCapModel, {filter_cap::kC}, {filter_cap::kCAndI, filter_cap::kCAndI, filter_cap::kCAndDeltaU}},
-    {DecibelModel, {}, {}, {}, "levels and gains only, no parts"},
+    {DecibelModel, {}, {}, {}, "levels and gains only"},
     {HeatsinkModel, {}, {}, {}, "heatsinks are chosen by their thermal resistance, not from a series"},
     // The input range a standard R tolerates.
     {ZenerModel, {zener::kR}, {zener::kFromResistor, zener::kFromResistor, zener::kFromResistor}},
