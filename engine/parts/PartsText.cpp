@@ -26,6 +26,14 @@ std::string ToleranceText(double percent) {
     return text;
 }
 
+// A value inside a longer text, without the blanks of an empty prefix.
+std::string Inline(double value) {
+    std::string text = FormatEngValue(value);
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    return text;
+}
+
 }  // namespace
 
 std::string DeviationText(const std::optional<double>& percent) {
@@ -39,12 +47,12 @@ std::string DeviationText(const std::optional<double>& percent) {
 std::string PairText(const PartPair& pair, PartKind kind) {
     // Resistors add in series, capacitors in parallel.
     const bool parallel = pair.reciprocal == (kind == PartKind::kResistor);
-    return FormatEngValue(pair.a) + (parallel ? " // " : " + ") + FormatEngValue(pair.b) +
+    return Inline(pair.a) + (parallel ? " // " : " + ") + Inline(pair.b) +
            (parallel ? " in parallel" : " in series");
 }
 
 std::string RangeText(double min, double max) {
-    return FormatEngValue(min) + " - " + FormatEngValue(max);
+    return Inline(min) + " - " + Inline(max);
 }
 
 std::string PartsText(const PartsReport& report) {
@@ -63,7 +71,7 @@ std::string PartsText(const PartsReport& report) {
     for (const PartLine& part : report.parts) {
         std::string pair;
         if (part.pair)
-            pair = PairText(*part.pair, part.kind) + " = " + FormatEngValue(part.pair->value) + " (" +
+            pair = PairText(*part.pair, part.kind) + " = " + Inline(part.pair->value) + " (" +
                    DeviationText(part.pairDeviationPercent) + ")";
         text += Trimmed(Row("%-6s %-10s %-10s %-9s %-6s %s", part.name.c_str(),
                             FormatEngValue(part.formValue).c_str(),
