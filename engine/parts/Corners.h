@@ -1,0 +1,35 @@
+#pragma once
+// Worst case over part tolerances: every part at its lowest or highest value,
+// all 2^n combinations, through the circuit's own calculation.
+
+#include <functional>
+#include <span>
+#include <vector>
+
+namespace engine::parts {
+
+// The circuit as the corners see it: part values in, output values out; an
+// output it cannot give is kErrorValue.
+using CircuitFunction = std::function<void(std::span<const double> parts, std::span<double> outputs)>;
+
+// More parts than this are held at their nominal values.
+inline constexpr int kMaxCornerParts = 8;
+
+struct OutputSpread {
+    double nominal = 0;  // with every part at its value; kErrorValue when it fails there
+    double min = 0;      // over the corners that give a value
+    double max = 0;
+    int mostSensitive = -1;  // the part whose tolerance moves this output most, -1 for none
+    int failedCorners = 0;   // corners that give no value (kErrorValue, not finite)
+};
+
+struct CornerResult {
+    int corners = 0;  // 2^(parts with a tolerance)
+    std::vector<OutputSpread> outputs;
+};
+
+// tolerances: fractions (0.05 for 5 %), one per part.
+CornerResult EvaluateCorners(const CircuitFunction& circuit, std::span<const double> parts,
+                             std::span<const double> tolerances, size_t outputCount);
+
+}  // namespace engine::parts
