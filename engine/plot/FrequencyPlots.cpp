@@ -68,22 +68,27 @@ void AddResponse(Plot& plot, Response response, double centre, int decadesBelow,
     plot.series.push_back(std::move(phase));
 }
 
-void MarkFrequency(Plot& plot, const std::string& name, double f, Complex h, const std::string& what) {
-    const std::string at = EngText(f, "Hz");
-    plot.markers.push_back(
-        {name, f, GainDb(h), kGainAxis, what + at + ": " + EngText(GainDb(h), "dB", false)});
-    plot.markers.push_back({name + " phase", f, PhaseDeg(h), kPhaseAxis, EngText(PhaseDeg(h), "°", false)});
+// One text for both curves; the phase gets its dot only. Where the phase
+// jumps (the notch's centre) it has no dot either.
+void MarkFrequency(Plot& plot, const std::string& name, double f, Complex h, const std::string& what,
+                   bool markPhase = true) {
+    std::string text = what + ValueText(f, "Hz") + ": " + ValueText(GainDb(h), "dB", false);
+    if (markPhase)
+        text += ", " + ValueText(PhaseDeg(h), "°", false);
+    plot.markers.push_back({name, f, GainDb(h), kGainAxis, text});
+    if (markPhase)
+        plot.markers.push_back({name + " phase", f, PhaseDeg(h), kPhaseAxis, ""});
 }
 
 template <typename Response>
 PlotResult RcFilterPlot(const CircuitValues& in, const std::string& title, Response response,
-                        const std::string& what) {
+                        const std::string& what, bool markPhase = true) {
     const double rc = in.values[rc_filter::kR] * in.values[rc_filter::kC];
     const double fc = in.values[rc_filter::kFc];
     const auto h = [&](double f) { return response(Complex(0, kTwoPi * f * rc)); };
     Plot plot = BodePlot(title);
     AddResponse(plot, h, fc, 2, 2);
-    MarkFrequency(plot, "Fc", fc, h(fc), what);
+    MarkFrequency(plot, "Fc", fc, h(fc), what, markPhase);
     return {std::move(plot), ""};
 }
 
@@ -114,8 +119,8 @@ PlotResult RcHighPassPlot(const CircuitValues& in) {
 // The twin-T of R, R, 2C and C, C, R/2, unloaded.
 PlotResult RcNotchPlot(const CircuitValues& in) {
     return RcFilterPlot(
-        in, "RC notch filter", [](Complex s) { return (1.0 + s * s) / (1.0 + 4.0 * s + s * s); },
-        "Notch at ");
+        in, "RC notch filter", [](Complex s) { return (1.0 + s * s) / (1.0 + 4.0 * s + s * s); }, "Notch at ",
+        false);
 }
 
 PlotResult DifferentiatorPlot(const CircuitValues& in) {
@@ -165,7 +170,7 @@ PlotResult ClassAPlot(const CircuitValues& in) {
     MarkFrequency(plot, "Fmin", inputs.fmin, h(inputs.fmin), "Fmin = ");
     const double top = inputs.fmin * 100;
     plot.markers.push_back(
-        {"Mid-band gain", top, GainDb(h(top)), kGainAxis, "Gain " + EngText(GainDb(h(top)), "dB", false)});
+        {"Mid-band gain", top, GainDb(h(top)), kGainAxis, "Gain " + ValueText(GainDb(h(top)), "dB", false)});
     return {std::move(plot), ""};
 }
 

@@ -131,6 +131,8 @@ std::string PlotSvg(const Plot& plot, int width, int height) {
         svg += "<line x1=\"" + F(px) + "\" y1=\"" + F(top) + "\" x2=\"" + F(px) + "\" y2=\"" + F(bottom) +
                "\" stroke=\"#777777\" stroke-dasharray=\"4 3\"/>\n";
         svg += "<circle cx=\"" + F(px) + "\" cy=\"" + F(py) + "\" r=\"3.5\" fill=\"#222222\"/>\n";
+        if (m.text.empty())
+            continue;
         const bool rightHalf = px > (left + right) / 2;
         svg += Text(rightHalf ? px - 6 : px + 6, py - 7, m.text, rightHalf ? "end" : "start", 11);
     }

@@ -16,11 +16,15 @@ struct Prefix {
 constexpr Prefix kPrefixes[] = {{-12, "p"}, {-9, "n"}, {-6, "µ"}, {-3, "m"},
                                 {0, ""},    {3, "k"},  {6, "M"},  {9, "G"}};
 
-std::string Number(double value, int digits) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
+// digits: significant digits, or with `fixed` the digits after the point.
+std::string Number(double value, int digits, bool fixed) {
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, fixed ? "%.*f" : "%.*g", digits, value);
     std::string text = buffer;
-    return text == "-0" ? "0" : text;
+    // A value that rounds to zero is shown without a sign.
+    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
+        text.erase(0, 1);
+    return text;
 }
 
 // Units written against the number, without a blank.
@@ -28,26 +32,24 @@ bool Tight(const std::string& unit) {
     return unit.empty() || unit == "°" || unit == "%";
 }
 
-}  // namespace
-
-std::string EngText(double value, const std::string& unit, bool prefixed, int digits) {
+std::string Formatted(double value, const std::string& unit, bool prefixed, int digits, bool fixed) {
     if (!std::isfinite(value))
         return "-";
     std::string number;
     std::string prefix;
     if (!prefixed || value == 0) {
-        number = Number(value, digits);
+        number = Number(value, digits, fixed);
     } else {
         int exponent = static_cast<int>(std::floor(std::log10(std::fabs(value)) / 3)) * 3;
         exponent = std::clamp(exponent, kPrefixes[0].exponent, kPrefixes[std::size(kPrefixes) - 1].exponent);
         double mantissa = value / std::pow(10.0, exponent);
         // 999.7 shown with three digits is the next prefix's 1.
-        const double rounded = std::stod(Number(mantissa, digits));
+        const double rounded = std::stod(Number(mantissa, digits, fixed));
         if (std::fabs(rounded) >= 1000 && exponent < kPrefixes[std::size(kPrefixes) - 1].exponent) {
             exponent += 3;
             mantissa = value / std::pow(10.0, exponent);
         }
-        number = Number(mantissa, digits);
+        number = Number(mantissa, digits, fixed);
         for (const Prefix& p : kPrefixes)
             if (p.exponent == exponent)
                 prefix = p.symbol;
@@ -56,6 +58,16 @@ std::string EngText(double value, const std::string& unit, bool prefixed, int di
     if (suffix.empty())
         return number;
     return Tight(suffix) ? number + suffix : number + " " + suffix;
+}
+
+}  // namespace
+
+std::string EngText(double value, const std::string& unit, bool prefixed, int digits) {
+    return Formatted(value, unit, prefixed, digits, false);
+}
+
+std::string ValueText(double value, const std::string& unit, bool prefixed) {
+    return Formatted(value, unit, prefixed, 2, true);
 }
 
 std::string AxisValueText(const Axis& axis, double value, int digits) {

@@ -11,6 +11,8 @@ namespace engine::plot {
 
 // digits: significant digits at most; trailing zeros are dropped.
 std::string EngText(double value, const std::string& unit, bool prefixed = true, int digits = 3);
+// Two decimals, as the forms' fields show their values: "30.49 µs", "-3.01 dB".
+std::string ValueText(double value, const std::string& unit, bool prefixed = true);
 std::string AxisValueText(const Axis& axis, double value, int digits = 3);
 
 struct Tick {

@@ -50,7 +50,7 @@ void AddLevel(Series& s, double start, double end, double level) {
 }
 
 std::string Time(const std::string& name, double t) {
-    return name + " = " + EngText(t, "s");
+    return name + " = " + ValueText(t, "s");
 }
 
 }  // namespace
@@ -156,7 +156,7 @@ PlotResult FilterCapPlot(const CircuitValues& in) {
     }
     plot.series = {std::move(capacitor)};
     plot.markers = {
-        {"DeltaU", k, -deltaU, 0, "DeltaU = " + EngText(deltaU, "V") + " after k = " + EngText(k, "s")}};
+        {"DeltaU", k, -deltaU, 0, "DeltaU = " + ValueText(deltaU, "V") + " after k = " + ValueText(k, "s")}};
     return {std::move(plot), ""};
 }
 

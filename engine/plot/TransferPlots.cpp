@@ -27,8 +27,8 @@ PlotResult SchmittTriggerPlot(const CircuitValues& in) {
         {"Ui rising", {{-span, -upwr}, {utrig, -upwr}, {utrig, upwr}, {span, upwr}}},
         {"Ui falling", {{-span, -upwr}, {-utrig, -upwr}, {-utrig, upwr}, {span, upwr}}},
     };
-    plot.markers = {{"+Utrig", utrig, 0, 0, "+Utrig = " + EngText(utrig, "V")},
-                    {"-Utrig", -utrig, 0, 0, "-Utrig = " + EngText(-utrig, "V")}};
+    plot.markers = {{"+Utrig", utrig, 0, 0, "+Utrig = " + ValueText(utrig, "V")},
+                    {"-Utrig", -utrig, 0, 0, "-Utrig = " + ValueText(-utrig, "V")}};
     return {std::move(plot), ""};
 }
 
@@ -57,9 +57,9 @@ PlotResult ZenerPlot(const CircuitValues& in) {
         power.points.push_back({u, zenerPower(u)});
     }
     plot.series = {std::move(unloaded), std::move(loaded), std::move(power)};
-    plot.markers = {{"Umin", umin, uz, 0, "Umin = " + EngText(umin, "V")},
-                    {"Umax", umax, uz, 0, "Umax = " + EngText(umax, "V")},
-                    {"Pzmax", umax, zenerPower(umax), 1, "Pz = " + EngText(zenerPower(umax), "W")}};
+    plot.markers = {{"Umin", umin, uz, 0, "Umin = " + ValueText(umin, "V")},
+                    {"Umax", umax, uz, 0, "Umax = " + ValueText(umax, "V")},
+                    {"Pzmax", umax, zenerPower(umax), 1, "Pz = " + ValueText(zenerPower(umax), "W")}};
     return {std::move(plot), ""};
 }
 

@@ -241,7 +241,7 @@ TEST(PlotTest, EveryPlotDrawsAndWritesOut) {
         for (const Series& s : plot.series)
             EXPECT_NE(svg.find(s.name.substr(0, s.name.find('\''))), std::string::npos) << s.name;
         for (const Marker& m : plot.markers)
-            EXPECT_NE(svg.find(m.text), std::string::npos) << m.text;
+            EXPECT_NE(svg.find(m.text), std::string::npos) << m.text;  // (an empty text is always found)
         EXPECT_GE(AxisTicks(plot.xAxis).size(), 3u);
         const std::string csv = PlotCsv(plot);
         EXPECT_EQ(static_cast<size_t>(std::count(csv.begin(), csv.end(), '\n')),
@@ -269,6 +269,8 @@ TEST(PlotTest, AxisTextsInEngineeringNotation) {
         {EngText(0, "s"), "0 s"},
         {EngText(-3.0103, "dB", false), "-3.01 dB"},
         {EngText(0.5, ""), "500 m"},
+        {ValueText(30.4920e-6, "s"), "30.49 µs"},
+        {ValueText(-1.9e-15, "dB", false), "0.00 dB"},
     };
     for (const auto& [got, want] : texts)
         EXPECT_EQ(got, want);
