@@ -81,7 +81,8 @@ std::string PlotSvg(const Plot& plot, int width, int height) {
     svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + std::to_string(width) +
            "\" height=\"" + std::to_string(height) + "\" viewBox=\"0 0 " + std::to_string(width) + " " +
            std::to_string(height) + "\">\n";
-    svg += "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
+    svg += "<rect x=\"0\" y=\"0\" width=\"" + std::to_string(width) + "\" height=\"" +
+           std::to_string(height) + "\" fill=\"white\"/>\n";
     svg += Text(width / 2.0, 26, plot.title, "middle", 15, " font-weight=\"bold\"");
 
     // Grid and ticks.
@@ -123,7 +124,11 @@ std::string PlotSvg(const Plot& plot, int width, int height) {
                points + "\"/>\n";
     }
 
-    // Markers.
+    // Markers, each text below any that it would cover.
+    struct Box {
+        double left, top, right, bottom;
+    };
+    std::vector<Box> placed;
     for (const Marker& m : plot.markers) {
         if (m.axis < 0 || m.axis >= static_cast<int>(y.size()))
             continue;
@@ -133,8 +138,23 @@ std::string PlotSvg(const Plot& plot, int width, int height) {
         svg += "<circle cx=\"" + F(px) + "\" cy=\"" + F(py) + "\" r=\"3.5\" fill=\"#222222\"/>\n";
         if (m.text.empty())
             continue;
+        const double width = 6.2 * static_cast<double>(m.text.size()), height = 13;
         const bool rightHalf = px > (left + right) / 2;
-        svg += Text(rightHalf ? px - 6 : px + 6, py - 7, m.text, rightHalf ? "end" : "start", 11);
+        Box box{rightHalf ? px - 6 - width : px + 6, std::max(top, py - 7 - height), 0, 0};
+        for (bool moved = true; moved;) {
+            moved = false;
+            box.right = box.left + width;
+            box.bottom = box.top + height;
+            for (const Box& other : placed) {
+                if (box.left < other.right && other.left < box.right && box.top < other.bottom &&
+                    other.top < box.bottom) {
+                    box.top = other.bottom + 2;
+                    moved = true;
+                }
+            }
+        }
+        placed.push_back(box);
+        svg += Text(box.left, box.bottom - 3, m.text, "start", 11);
     }
 
     // Legend, three entries a row.

@@ -229,16 +229,28 @@ void PlotPanel::Draw() {
 void PlotPanel::PlaceMarkerTexts() {
     QChart* chart = m_view->chart();
     const QRectF area = chart->plotArea();
+    std::vector<QRectF> placed;
     for (const auto& [dot, label] : m_markerTexts) {
         const QPointF at = chart->mapToPosition(dot->at(0), dot);
         const QRectF box = label->boundingRect();
-        // Beside the dot, kept inside the plot area.
+        // Beside the dot, kept inside the plot area, below any text placed already.
         const bool leftOfDot = at.x() + 6 + box.width() > area.right();
-        double x = leftOfDot ? at.x() - 6 - box.width() : at.x() + 6;
-        double y = at.y() - box.height() - 2;
-        x = std::clamp(x, area.left(), std::max(area.left(), area.right() - box.width()));
-        y = std::clamp(y, area.top(), std::max(area.top(), area.bottom() - box.height()));
-        label->setPos(x, y);
+        const double x = std::clamp(leftOfDot ? at.x() - 6 - box.width() : at.x() + 6, area.left(),
+                                    std::max(area.left(), area.right() - box.width()));
+        double y = std::clamp(at.y() - box.height() - 2, area.top(),
+                              std::max(area.top(), area.bottom() - box.height()));
+        QRectF where(x, y, box.width(), box.height());
+        for (bool moved = true; moved;) {
+            moved = false;
+            for (const QRectF& other : placed) {
+                if (where.intersects(other)) {
+                    where.moveTop(other.bottom() + 2);
+                    moved = true;
+                }
+            }
+        }
+        placed.push_back(where);
+        label->setPos(where.topLeft());
     }
 }
 
