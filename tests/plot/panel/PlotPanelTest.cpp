@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QGraphicsView>
 #include <QImage>
 #include <QPainter>
 #include <QPalette>
@@ -55,7 +56,25 @@ void Keep(const QImage& image, const QString& name) {
         image.save(QDir(folder).filePath(name + QStringLiteral(".png")));
 }
 
+bool ChartsLoaded() {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Charts");
+}
+
 }  // namespace
+
+// Qt Charts is loaded with the first plot shown, not before (this test runs first).
+TEST(PlotPanel, LoadsItsChartOnFirstUse) {
+    const engine::FormModel& form = *engine::FindForm("rc-low-pass");
+    forms::PlotPanel panel;
+    engine::FormState failing = engine::OpenedState(form);
+    failing.texts[static_cast<size_t>(form.FieldIndexByName("C"))] = "0";
+    panel.Update(form, failing);
+    EXPECT_FALSE(ChartsLoaded());
+    panel.Update(form, engine::OpenedState(form));
+    EXPECT_TRUE(panel.HasCurve()) << panel.Message().toStdString();
+    EXPECT_TRUE(ChartsLoaded());
+}
 
 TEST(PlotPanel, DrawsEveryFormsCurveInLightAndDark) {
     const QPalette light = QApplication::palette();
@@ -108,7 +127,7 @@ TEST(PlotPanel, ReadoutAndSavedFiles) {
     const engine::plot::Plot& plot = *panel.CurrentPlot();
     panel.ShowReadoutAt(plot.markers.front().x);
     EXPECT_EQ(panel.Readout(), QString::fromUtf8("Frequency 7.23 kHz: Gain -3.01 dB, Phase -45°"));
-    QWidget* chart = panel.findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    QWidget* chart = panel.findChild<QGraphicsView*>();
     ASSERT_NE(chart, nullptr);
     chart->setFocus();
     QTest::keyClick(chart, Qt::Key_Right, Qt::ShiftModifier);
@@ -124,6 +143,7 @@ TEST(PlotPanel, ReadoutAndSavedFiles) {
     QSvgRenderer renderer(svg);
     EXPECT_TRUE(renderer.isValid());
     QImage drawn(720, 440, QImage::Format_ARGB32);
+    drawn.fill(Qt::transparent);
     QPainter painter(&drawn);
     renderer.render(&painter);
     painter.end();
