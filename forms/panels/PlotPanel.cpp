@@ -19,15 +19,15 @@ namespace forms {
 
 namespace {
 
-// Beside the program (a build folder), then where it is installed.
+// Beside the program (a build folder), where it is installed, then where it was built.
 QStringList ViewLibraryPlaces() {
-    QStringList places{
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("voltaris_plot_panel"))};
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    QStringList places{programFolder.filePath(QStringLiteral("voltaris_plot_panel"))};
+#ifdef VOLTARIS_PLOT_PANEL_INSTALLED
+    places << programFolder.filePath(QStringLiteral(VOLTARIS_PLOT_PANEL_INSTALLED));
+#endif
 #ifdef VOLTARIS_PLOT_PANEL_BUILT
     places << QStringLiteral(VOLTARIS_PLOT_PANEL_BUILT);
-#endif
-#ifdef VOLTARIS_PLOT_PANEL_INSTALLED
-    places << QStringLiteral(VOLTARIS_PLOT_PANEL_INSTALLED);
 #endif
     return places;
 }

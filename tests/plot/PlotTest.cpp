@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <numbers>
 #include <string>
 #include <utility>
 
@@ -101,7 +102,7 @@ TEST(PlotTest, NotchIsDeepestAtItsCentreAndFlatAway) {
     const auto deepest = std::min_element(gain.points.begin(), gain.points.end(),
                                           [](const Point& a, const Point& b) { return a.y < b.y; });
     EXPECT_DOUBLE_EQ(deepest->x, MarkerNamed(plot, "Fc").x);
-    EXPECT_NEAR(deepest->x, 1 / (2 * M_PI * 10e3 * 100e-9), 0.01);
+    EXPECT_NEAR(deepest->x, 1 / (2 * std::numbers::pi * 10e3 * 100e-9), 0.01);
     EXPECT_LT(deepest->y, -60);
     EXPECT_GT(ValueAt(gain, deepest->x / 100, true), -0.01);
     EXPECT_GT(ValueAt(gain, deepest->x * 100, true), -0.01);
@@ -257,7 +258,8 @@ TEST(PlotTest, AsBuiltCurveJoinsTheFormsCurve) {
     ASSERT_TRUE(result.plot.has_value());
     const Series& asBuilt = Named(*result.plot, "Gain (as built)");
     EXPECT_TRUE(asBuilt.asBuilt);
-    EXPECT_NEAR(ValueAt(asBuilt, 1 / (2 * M_PI * 1600 * 100e-9), true), 10 * std::log10(0.5), 1e-3);
+    EXPECT_NEAR(ValueAt(asBuilt, 1 / (2 * std::numbers::pi * 1600 * 100e-9), true), 10 * std::log10(0.5),
+                1e-3);
 }
 
 TEST(PlotTest, AxisTextsInEngineeringNotation) {
