@@ -11,6 +11,7 @@ packages=(
   dpkg-dev file appstream desktop-file-utils
   xvfb xauth
   libxcb1-dev
+  libqt6opengl6-dev
   nlohmann-json3-dev libcli11-dev ngspice qt6-charts-dev
   openbox xdotool x11-utils imagemagick
 )

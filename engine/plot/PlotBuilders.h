@@ -1,0 +1,38 @@
+#pragma once
+// The curve builders of each kind of circuit, shared by the table of forms.
+// Each takes the form's values once computed (SI units, in the model's field
+// order) and its modes, and gives the plot or the reason it has none.
+
+#include <span>
+
+#include "engine/plot/Plot.h"
+
+namespace engine::plot {
+
+struct CircuitValues {
+    std::span<const double> values;
+    std::span<const int> modes;
+    std::span<const int> checks;
+};
+
+using PlotBuilder = PlotResult (*)(const CircuitValues& in);
+
+// Frequency responses.
+PlotResult RcLowPassPlot(const CircuitValues& in);
+PlotResult RcHighPassPlot(const CircuitValues& in);
+PlotResult RcNotchPlot(const CircuitValues& in);
+PlotResult DifferentiatorPlot(const CircuitValues& in);
+PlotResult IntegratorPlot(const CircuitValues& in);
+PlotResult ClassAPlot(const CircuitValues& in);
+
+// Waveforms against time.
+PlotResult Astable555Plot(const CircuitValues& in);
+PlotResult Monostable555Plot(const CircuitValues& in);
+PlotResult GateAstablePlot(const CircuitValues& in);
+PlotResult FilterCapPlot(const CircuitValues& in);
+
+// Transfer curves, output against input.
+PlotResult SchmittTriggerPlot(const CircuitValues& in);
+PlotResult ZenerPlot(const CircuitValues& in);
+
+}  // namespace engine::plot

@@ -1,0 +1,20 @@
+#pragma once
+// The curve of each form that has one, from the form's state after a
+// recalculation: what the window's plot panel draws and `plot` prints.
+
+#include "engine/FormModel.h"
+#include "engine/Recalculation.h"
+#include "engine/plot/Plot.h"
+
+namespace engine::plot {
+
+bool HasPlot(const FormModel& form);
+
+// The plot of the form's circuit for the values the state shows. A plot that
+// cannot be drawn (a field it needs shows "Error" or is zero, a design that
+// does not operate) has no curve and a message saying why. asBuilt, when
+// given, is the same form with the parts actually fitted: its curves join
+// the plot, marked as built (a reason it has none goes into the message).
+PlotResult MakePlot(const FormModel& form, const FormState& state, const FormState* asBuilt = nullptr);
+
+}  // namespace engine::plot

@@ -1,0 +1,53 @@
+#pragma once
+// The plot beside a form: the curve of the form's circuit for the values it
+// shows, refreshed after each recalculation, with a readout of the value
+// under the pointer (or under the crosshair moved with the arrow keys) and
+// saving as PNG or SVG. A plot that cannot be drawn shows why instead.
+// The chart itself is loaded on first use (see PlotPanelView.h).
+
+#include <QString>
+#include <QWidget>
+#include <optional>
+
+#include "engine/FormModel.h"
+#include "engine/Recalculation.h"
+#include "engine/plot/Plot.h"
+
+class QLabel;
+class QPushButton;
+
+namespace forms {
+
+class PlotPanelView;
+
+class PlotPanel : public QWidget {
+  public:
+    explicit PlotPanel(QWidget* parent = nullptr);
+
+    // asBuilt: the same form with the parts actually fitted, drawn beside it.
+    void Update(const engine::FormModel& form, const engine::FormState& state,
+                const engine::FormState* asBuilt = nullptr);
+
+    bool HasCurve() const { return m_plot.has_value(); }
+    QString Message() const;
+    QString Readout() const;
+    const std::optional<engine::plot::Plot>& CurrentPlot() const { return m_plot; }
+
+    void ShowReadoutAt(double x);
+    bool SavePng(const QString& path) const;
+    bool SaveSvg(const QString& path) const;
+
+  private:
+    PlotPanelView* View();
+    void AskAndSavePng();
+    void AskAndSaveSvg();
+
+    std::optional<engine::plot::Plot> m_plot;
+    PlotPanelView* m_view = nullptr;
+    QString m_loadError;
+    QLabel* m_message = nullptr;
+    QPushButton* m_savePng = nullptr;
+    QPushButton* m_saveSvg = nullptr;
+};
+
+}  // namespace forms
