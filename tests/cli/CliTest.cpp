@@ -52,6 +52,12 @@ TEST(CliUsage, BadUsageSaysWhyOnStandardErrorAndExitsWithTwo) {
         {"show", "FORM is required"},
         {"", "A subcommand is required"},
         {"dance", "subcommand"},
+        {"series E7", "unknown series \"E7\""},
+        {"parts astable-555 --series-r E5", "unknown series"},
+        {"parts astable-555 --tol R1=abc", "--tol takes"},
+        {"spice heatsink", "no circuit to simulate"},
+        {"plot decibel", "has no plot"},
+        {"spice rc-low-pass --opamp perfect", "--opamp"},
     };
     for (const auto& c : cases) {
         const CliRun run = Cli(c.arguments);
@@ -75,6 +81,34 @@ TEST(CliUsage, ValueTextsAreNeverErrorsAndPrintAsTheFormShowsThem) {
               "p\",\"1158\":\"38.93 "
               "\xc2\xb5\"},\"enabled\":{\"1157\":false,\"1156\":true,\"1158\":true}}\n");
     EXPECT_EQ(Cli("--help").status, 0);
+}
+
+TEST(CliFeatures, PartsSeriesDecksPlotsAndCopiedValuesOfOneCalculation) {
+    CliRun run = Cli("series E12");
+    EXPECT_EQ(run.out, "1.00\n1.20\n1.50\n1.80\n2.20\n2.70\n3.30\n3.90\n4.70\n5.60\n6.80\n8.20\n");
+    // A 555 designed for 1 kHz at 60 %: standard resistors, the as-built mode, a range per output.
+    run = Cli("parts astable-555 --mode 2 C=10n F=1k Duty=60 --tol R1=1 --json");
+    EXPECT_EQ(run.status, 0) << run.err;
+    for (const char* has :
+         {"\"as_built_caption\": \"R1, R2 and C\"", "\"text\": \"30.00 K\"", "\"text\": \"56.00 K\"",
+          "\"tolerance_percent\": 1.0", "\"most_sensitive\": \"C\""})
+        EXPECT_NE(run.out.find(has), std::string::npos) << has;
+    run = Cli("parts decibel");
+    EXPECT_NE(run.out.find("no standard parts"), std::string::npos) << run.out;
+    // The deck of the as-built circuit carries the standard value, the form's own the computed one.
+    run = Cli("spice astable-555 --mode 2 C=10n F=1k Duty=60 --as-built");
+    EXPECT_NE(run.out.find("30000"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find(".tran"), std::string::npos);
+    EXPECT_EQ(Cli("copy ohms-law R=2.2k").out,
+              "Ohm's Law\nI (A) 10.00 m\nP (W) 220.00 m\nR (ohm) 2.20 K\nU (V) 22.00\n");
+    run = Cli("plot rc-low-pass --svg " + ::testing::TempDir() + "lp.svg");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.rfind("kind,series,x (Hz),y,unit,text\n", 0), 0u);
+    EXPECT_NE(ReadFile(::testing::TempDir() + "lp.svg").find("<svg"), std::string::npos);
+    run = Cli("plot rc-low-pass R=0");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("nothing to plot"), std::string::npos);
 }
 
 TEST(CliBatch, EachLineAnsweredAndSessionsCarryTheTextsOn) {
