@@ -49,8 +49,6 @@ void CMainDlg::BuildMenuBar() {
             }
             QAction* action = popup->addAction(QString::fromUtf8(item.text));
             action->setData(item.commandId);
-            const FormCommand* form = FindFormCommand(item.commandId);
-            action->setEnabled(form == nullptr || form->create != nullptr);  // greyed until built
             connect(action, &QAction::triggered, this,
                     [this, id = item.commandId] { OnCommand(Notification::Clicked, id); });
         }
