@@ -1,7 +1,7 @@
 #include "cli/Features.h"
 
-#include "cli/Text.h"
 #include "core/EngValue.h"
+#include "engine/Text.h"
 #include "engine/parts/PartsText.h"
 
 namespace cli {
@@ -10,7 +10,7 @@ namespace {
 
 // A value both as a number and as the field notation shows it.
 Json Value(double value) {
-    return Json{{"value", value}, {"text", Latin1ToUtf8(FormatEngValue(value))}};
+    return Json{{"value", value}, {"text", engine::Latin1ToUtf8(FormatEngValue(value))}};
 }
 
 Json Optional(const std::optional<double>& value) {
@@ -36,7 +36,7 @@ Json PartsJson(const engine::parts::PartsReport& report) {
                   {"deviation_percent", Optional(part.deviationPercent)},
                   {"tolerance_percent", part.tolerancePercent}};
         if (part.pair)
-            line["pair"] = Json{{"text", Latin1ToUtf8(PairText(*part.pair, part.kind))},
+            line["pair"] = Json{{"text", engine::Latin1ToUtf8(PairText(*part.pair, part.kind))},
                                 {"parallel", part.pair->reciprocal},
                                 {"a", part.pair->a},
                                 {"b", part.pair->b},

@@ -4,8 +4,8 @@
 
 #include <charconv>
 
-#include "cli/Text.h"
 #include "engine/Forms.h"
+#include "engine/Text.h"
 
 namespace cli {
 
@@ -94,7 +94,8 @@ size_t ListIndexOrFail(const engine::FormModel& form, const std::string& list) {
 
 void Apply(const engine::FormModel& form, const FormRequest& request, engine::FormState& state) {
     for (const FieldText& entry : request.texts)
-        state.texts[static_cast<size_t>(FieldIndexOrFail(form, entry.field))] = Utf8ToLatin1(entry.text);
+        state.texts[static_cast<size_t>(FieldIndexOrFail(form, entry.field))] =
+            engine::Utf8ToLatin1(entry.text);
     for (const ModeChoice& mode : request.modes) {
         if (mode.group < 0 || mode.group >= static_cast<int>(form.radioGroups.size()))
             throw UsageError("form " + std::string(form.className) + " has no mode group " +
@@ -116,7 +117,7 @@ std::vector<int> ListSelections(const engine::FormModel& form, const FormRequest
                                 const engine::FormResult& result, std::vector<std::string>& selected) {
     selected.resize(form.lists.size());
     for (const auto& [list, selection] : request.listSelections)
-        selected[ListIndexOrFail(form, list)] = Utf8ToLatin1(selection);
+        selected[ListIndexOrFail(form, list)] = engine::Utf8ToLatin1(selection);
     std::vector<int> rows(form.lists.size(), -1);
     for (size_t i = 0; i < form.lists.size() && i < result.extras.lists.size(); ++i) {
         const std::vector<std::string>& lines = result.extras.lists[i];

@@ -1,6 +1,6 @@
 #include "cli/Output.h"
 
-#include "cli/Text.h"
+#include "engine/Text.h"
 
 namespace cli {
 
@@ -14,7 +14,7 @@ Json ResultJson(const engine::FormModel& form, const engine::FormResult& result,
     enabled.get_ref<Json::object_t&>().reserve(form.fields.size());
     for (size_t i = 0; i < form.fields.size(); ++i) {
         std::string id = std::to_string(form.fields[i].id);
-        fields.get_ref<Json::object_t&>().emplace_back(id, Latin1ToUtf8(result.texts[i]));
+        fields.get_ref<Json::object_t&>().emplace_back(id, engine::Latin1ToUtf8(result.texts[i]));
         enabled.get_ref<Json::object_t&>().emplace_back(std::move(id), static_cast<bool>(result.enabled[i]));
     }
     Json out{{"form", form.className}, {"fields", std::move(fields)}, {"enabled", std::move(enabled)}};
@@ -26,7 +26,7 @@ Json ResultJson(const engine::FormModel& form, const engine::FormResult& result,
             Json lines = Json::array();
             if (i < result.extras.lists.size()) {
                 for (const std::string& line : result.extras.lists[i])
-                    lines.push_back(Latin1ToUtf8(line));
+                    lines.push_back(engine::Latin1ToUtf8(line));
             }
             lists[id] = std::move(lines);
             selections[id] = i < listSelections.size() ? listSelections[i] : -1;
@@ -35,7 +35,7 @@ Json ResultJson(const engine::FormModel& form, const engine::FormResult& result,
         out["list_sel"] = std::move(selections);
     }
     if (form.statusId != 0)
-        out["status"] = Latin1ToUtf8(result.extras.status);
+        out["status"] = engine::Latin1ToUtf8(result.extras.status);
     return out;
 }
 
@@ -45,17 +45,17 @@ std::string ResultText(const engine::FormModel& form, const engine::FormResult& 
     for (size_t i = 0; i < form.fields.size(); ++i) {
         out += form.fields[i].label;
         out += " = ";
-        out += Latin1ToUtf8(result.texts[i]);
+        out += engine::Latin1ToUtf8(result.texts[i]);
         out += result.enabled[i] ? " (input)\n" : " (computed)\n";
     }
     if (form.statusId != 0)
-        out += "Status = " + Latin1ToUtf8(result.extras.status) + "\n";
+        out += "Status = " + engine::Latin1ToUtf8(result.extras.status) + "\n";
     for (size_t i = 0; i < form.lists.size() && i < result.extras.lists.size(); ++i) {
         out += std::string("\n") + form.lists[i].name + " :\n";
         for (size_t row = 0; row < result.extras.lists[i].size(); ++row) {
             const bool selected = i < listSelections.size() && listSelections[i] == static_cast<int>(row);
             out += selected ? "> " : "  ";
-            out += Latin1ToUtf8(result.extras.lists[i][row]) + "\n";
+            out += engine::Latin1ToUtf8(result.extras.lists[i][row]) + "\n";
         }
     }
     return out;

@@ -12,7 +12,7 @@
 #include "cli/Calculation.h"
 #include "cli/Catalogue.h"
 #include "cli/Features.h"
-#include "cli/Text.h"
+#include "engine/Text.h"
 #include "engine/parts/ESeries.h"
 #include "engine/parts/PartsText.h"
 #include "engine/plot/PlotFiles.h"
@@ -197,7 +197,7 @@ int main(int argc, char** argv) {
                 AddTolerance(shown.form, tolerance, options);
             const auto report = engine::parts::AnalyseParts(shown.form, shown.state, options);
             Print(partsOptions.json ? cli::PartsJson(report).dump(2) + "\n"
-                                    : cli::Latin1ToUtf8(engine::parts::PartsText(report)));
+                                    : engine::Latin1ToUtf8(engine::parts::PartsText(report)));
         } else if (*series) {
             std::string out;
             for (const double value : engine::parts::SeriesDecade(SeriesOrFail(seriesName))) {

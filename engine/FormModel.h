@@ -82,6 +82,16 @@ using DesignFunction = void (*)(std::span<double> values, std::span<const int> c
 // rather than its first radio group.
 using EnableFunction = void (*)(std::span<const int> checks, std::vector<bool>& enabled);
 
+// What names a form, for the forms that share one model but for these and
+// their control ids.
+struct FormName {
+    const char* className;
+    const char* alias;
+    const char* caption;
+    int commandId;
+    int helpTopic;
+};
+
 struct FormModel {
     const char* className;  // "CAstable555Dlg"
     const char* alias;      // "astable-555", for the command line

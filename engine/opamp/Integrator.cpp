@@ -3,31 +3,11 @@
 #include "res/ids/IntegratorIds.h"
 #include "res/menus/CommandIds.h"
 
-using namespace rc_time;
-
 const engine::FormModel& IntegratorModel() {
-    using namespace ids::integrator;
-    using engine::Quantity;
-    // clang-format off
-    static const engine::FormModel model{
-        .className = "CIntegratorDlg",
-        .alias = "integrator",
-        .caption = "Integrator",
-        .commandId = menus::kIntegratorCommand,
-        .helpTopic = 125,
-        .closeId = kClose,
-        .helpId = kHelp,
-        .fields = {
-            {kEditC, "C", "C (Farad)", "F", Quantity::kCapacitance, "10n"},
-            {kEditDeltaT, "DeltaT", "DeltaT (s)", "s", Quantity::kTime, "1"},
-            {kEditR, "R", "R (ohm)", "ohm", Quantity::kResistance, "2.2k"},
-        },
-        .radioGroups = {
-            {{{kModeRAndC, "R and C"}, {kModeRAndDeltaT, "R and DeltaT"}}, 0},
-        },
-        .inputsByMode = {{kR, kC}, {kR, kDeltaT}},
-        .compute = ComputeRcTimeStage,
-    };
-    // clang-format on
+    namespace id = ids::integrator;
+    static const engine::FormModel model =
+        rc_time::Describe({"CIntegratorDlg", "integrator", "Integrator", menus::kIntegratorCommand, 125},
+                          {id::kClose, id::kHelp, id::kModeRAndC, id::kModeRAndDeltaT, id::kEditR, id::kEditC,
+                           id::kEditDeltaT});
     return model;
 }

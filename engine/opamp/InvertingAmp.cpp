@@ -10,28 +10,10 @@ void ComputeInvertingAmp(std::span<double> values, std::span<const int> modes) {
 }
 
 const engine::FormModel& InvertingAmpModel() {
-    using namespace ids::inverting_amp;
-    using engine::Quantity;
-    // clang-format off
-    static const engine::FormModel model{
-        .className = "CInvertingAmpDlg",
-        .alias = "inverting-amp",
-        .caption = "Inverting amplifier",
-        .commandId = menus::kInvertingAmpCommand,
-        .helpTopic = 130,
-        .closeId = kClose,
-        .helpId = kHelp,
-        .fields = {
-            {kEditG, "G", "G (gain)", "", Quantity::kGain, "1"},
-            {kEditR1, "R1", "R1 (ohm)", "ohm", Quantity::kResistance, "2.2k"},
-            {kEditR2, "R2", "R2 (ohm)", "ohm", Quantity::kResistance, "4.7k"},
-        },
-        .radioGroups = {
-            {{{kModeR1AndR2, "R1 and R2"}, {kModeR1AndG, "R1 and G"}}, 0},
-        },
-        .inputsByMode = {{kR1, kR2}, {kR1, kG}},
-        .compute = ComputeInvertingAmp,
-    };
-    // clang-format on
+    namespace id = ids::inverting_amp;
+    static const engine::FormModel model = gain_stage::Describe(
+        {"CInvertingAmpDlg", "inverting-amp", "Inverting amplifier", menus::kInvertingAmpCommand, 130},
+        {id::kClose, id::kHelp, id::kModeR1AndR2, id::kModeR1AndG, id::kEditG, id::kEditR1, id::kEditR2},
+        ComputeInvertingAmp);
     return model;
 }

@@ -10,28 +10,11 @@ void ComputeNonInvertingAmp(std::span<double> values, std::span<const int> modes
 }
 
 const engine::FormModel& NonInvertingAmpModel() {
-    using namespace ids::non_inverting_amp;
-    using engine::Quantity;
-    // clang-format off
-    static const engine::FormModel model{
-        .className = "CNonInvertingAmpDlg",
-        .alias = "non-inverting-amp",
-        .caption = "Non inverting amplifier",
-        .commandId = menus::kNonInvertingAmpCommand,
-        .helpTopic = 135,
-        .closeId = kClose,
-        .helpId = kHelp,
-        .fields = {
-            {kEditG, "G", "G (gain)", "", Quantity::kGain, "1"},
-            {kEditR1, "R1", "R1 (ohm)", "ohm", Quantity::kResistance, "2.2k"},
-            {kEditR2, "R2", "R2 (ohm)", "ohm", Quantity::kResistance, "4.7k"},
-        },
-        .radioGroups = {
-            {{{kModeR1AndR2, "R1 and R2"}, {kModeR1AndG, "R1 and G"}}, 0},
-        },
-        .inputsByMode = {{kR1, kR2}, {kR1, kG}},
-        .compute = ComputeNonInvertingAmp,
-    };
-    // clang-format on
+    namespace id = ids::non_inverting_amp;
+    static const engine::FormModel model = gain_stage::Describe(
+        {"CNonInvertingAmpDlg", "non-inverting-amp", "Non inverting amplifier",
+         menus::kNonInvertingAmpCommand, 135},
+        {id::kClose, id::kHelp, id::kModeR1AndR2, id::kModeR1AndG, id::kEditG, id::kEditR1, id::kEditR2},
+        ComputeNonInvertingAmp);
     return model;
 }

@@ -1,24 +1,8 @@
 #include "engine/spice/CopyValues.h"
 
+#include "engine/Text.h"
+
 namespace engine {
-namespace {
-
-std::string Latin1ToUtf8(const std::string& text) {
-    std::string out;
-    for (const char ch : text) {
-        const auto byte = static_cast<unsigned char>(ch);
-        if (byte < 0x80) {
-            out += ch;
-        } else {
-            out += static_cast<char>(0xC0 | (byte >> 6));
-            out += static_cast<char>(0x80 | (byte & 0x3F));
-        }
-    }
-    return out;
-}
-
-}  // namespace
-
 std::string CopyValuesText(const FormModel& form, const std::vector<std::string>& texts) {
     std::string out = std::string(form.caption) + "\n";
     for (size_t i = 0; i < form.fields.size(); ++i) {

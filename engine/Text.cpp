@@ -1,6 +1,6 @@
-#include "cli/Text.h"
+#include "engine/Text.h"
 
-namespace cli {
+namespace engine {
 
 std::string Latin1ToUtf8(std::string_view latin1) {
     std::string out;
@@ -59,4 +59,4 @@ std::string Utf8ToLatin1(std::string_view utf8) {
     return out;
 }
 
-}  // namespace cli
+}  // namespace engine

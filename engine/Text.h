@@ -5,11 +5,11 @@
 #include <string>
 #include <string_view>
 
-namespace cli {
+namespace engine {
 
 std::string Latin1ToUtf8(std::string_view latin1);
 // As a widget hands typed text to a form: a character outside Latin-1, or a
 // byte that is not UTF-8, becomes '?'.
 std::string Utf8ToLatin1(std::string_view utf8);
 
-}  // namespace cli
+}  // namespace engine
