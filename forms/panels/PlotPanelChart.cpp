@@ -85,12 +85,20 @@ QString PlotPanelChart::Readout() const {
     return m_readout->text();
 }
 
+// The view owns the chart it is given but lets go of the one it showed
+// without deleting it.
+void PlotPanelChart::ShowChart(QChart* chart) {
+    QChart* previous = m_view->chart();
+    m_view->setChart(chart);
+    delete previous;
+}
+
 void PlotPanelChart::Draw() {
     m_markerTexts.clear();
     m_crosshair = nullptr;
     m_readout->clear();
     if (!m_plot) {
-        m_view->setChart(new QChart);  // the view deletes the chart it showed
+        ShowChart(new QChart);
         return;
     }
     const Plot& plot = *m_plot;
@@ -183,7 +191,7 @@ void PlotPanelChart::Draw() {
     m_crosshair->setZValue(11);
     m_crosshair->hide();
     connect(chart, &QChart::plotAreaChanged, this, [this] { PlaceMarkerTexts(); });
-    m_view->setChart(chart);
+    ShowChart(chart);
     m_crosshairX =
         plot.xAxis.log ? std::sqrt(plot.xAxis.min * plot.xAxis.max) : (plot.xAxis.min + plot.xAxis.max) / 2;
     PlaceMarkerTexts();

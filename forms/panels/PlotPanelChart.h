@@ -10,6 +10,7 @@
 
 #include "forms/panels/PlotPanelView.h"
 
+class QChart;
 class QChartView;
 class QGraphicsLineItem;
 class QGraphicsSimpleTextItem;
@@ -31,6 +32,7 @@ class PlotPanelChart : public PlotPanelView {
     void changeEvent(QEvent* event) override;
 
   private:
+    void ShowChart(QChart* chart);
     void Draw();
     void PlaceMarkerTexts();
     void MoveCrosshair(int steps);

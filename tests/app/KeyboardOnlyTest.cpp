@@ -73,8 +73,9 @@ void WhenTrue(QObject* context, std::function<bool()> condition, std::function<v
 void RunTyping(CMainDlg& mainWindow, const std::vector<Stroke>& strokes,
                std::function<void(size_t done)> look = nullptr) {
     auto next = std::make_shared<std::function<void(size_t)>>();
-    *next = [&mainWindow, strokes, look, next](size_t index) {
-        QTimer::singleShot(20, &mainWindow, [&mainWindow, strokes, look, next, index] {
+    // The step holds itself weakly: this function's `next` keeps it for the run.
+    *next = [&mainWindow, strokes, look, self = std::weak_ptr(next)](size_t index) {
+        QTimer::singleShot(20, &mainWindow, [&mainWindow, strokes, look, next = self.lock(), index] {
             if (look)
                 look(index);
             if (index == strokes.size())
