@@ -1,10 +1,12 @@
 #include "forms/CalcFormDlg.h"
 
 #include <strings.h>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <algorithm>
 
+#include "forms/FormPanels.h"
 #include "platform/HelpService.h"
 
 using platform::CDataExchange;
@@ -18,8 +20,13 @@ CCalcFormDlg::CCalcFormDlg(const platform::DialogTemplate& dialog, const engine:
     state_.checks.assign(form.checks.size(), 0);
 }
 
+CCalcFormDlg::~CCalcFormDlg() = default;
+
 bool CCalcFormDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    if (panels_ == nullptr)
+        panels_ = std::make_unique<CFormPanels>(
+            this, form_, [this](const engine::FormState& state) { ApplyState(state); });
     state_ = engine::DefaultState(form_);
     status_ = form_.statusDefault;
     UpdateData(false);
@@ -63,6 +70,22 @@ void CCalcFormDlg::Recalculate() {
     for (size_t i = 0; i < form_.lists.size() && i < result_.extras.lists.size(); ++i)
         FillList(form_.lists[i].id, result_.extras.lists[i]);
     UpdateData(false);
+    if (panels_ != nullptr)
+        panels_->Follow(state_);
+}
+
+void CCalcFormDlg::ApplyState(const engine::FormState& state) {
+    state_.texts = state.texts;
+    state_.modes = state.modes;
+    state_.checks = state.checks;
+    UpdateData(false);
+    Recalculate();
+}
+
+void CCalcFormDlg::contextMenuEvent(QContextMenuEvent* event) {
+    if (panels_ == nullptr)
+        return CDialog::contextMenuEvent(event);
+    panels_->ShowMenu(event->reason() == QContextMenuEvent::Mouse ? event->pos() : QPoint(0, 0));
 }
 
 void CCalcFormDlg::OnHelpClicked() {
@@ -75,6 +98,12 @@ void CCalcFormDlg::OnCloseClicked() {
 
 bool CCalcFormDlg::PreTranslateMessage(QKeyEvent* event, QWidget* target) {
     const int key = event->key();
+    // The form's own menu, not an edit field's, from the keyboard.
+    if (panels_ != nullptr &&
+        (key == Qt::Key_Menu || (key == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier))) {
+        panels_->ShowMenu(target->mapTo(this, QPoint(0, target->height())));
+        return true;
+    }
     if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
         // Recalculate with the field being left, then let the focus move on.
         Recalculate();

@@ -4,6 +4,7 @@
 // recalculation, reads the controls, hands them to the engine and writes back
 // what the engine returns.
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,9 +12,12 @@
 #include "engine/Recalculation.h"
 #include "platform/Dialog.h"
 
+class CFormPanels;
+
 class CCalcFormDlg : public platform::CDialog {
   public:
     CCalcFormDlg(const platform::DialogTemplate& dialog, const engine::FormModel& form);
+    ~CCalcFormDlg() override;
 
     virtual void Recalculate();
     void OnHelpClicked();
@@ -25,12 +29,18 @@ class CCalcFormDlg : public platform::CDialog {
     const std::vector<int>& Checks() const { return state_.checks; }
     // What the last recalculation returned.
     const engine::FormResult& LastResult() const { return result_; }
+    // The panels beside the form and its context menu; null before the form is created.
+    CFormPanels* Panels() const { return panels_.get(); }
+    // Puts a whole state into the controls and recalculates, as the Parts
+    // panel's "Use standard values" does.
+    void ApplyState(const engine::FormState& state);
 
   protected:
     bool OnInitDialog() override;
     void DoDataExchange(platform::CDataExchange& dx) override;
     bool PreTranslateMessage(QKeyEvent* event, QWidget* target) override;
     bool OnCommand(platform::Notification notification, int id) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     bool IsRecalculatingId(int id) const;
@@ -41,4 +51,5 @@ class CCalcFormDlg : public platform::CDialog {
     engine::FormResult result_;
     std::string status_;
     std::vector<std::string> listSelections_;
+    std::unique_ptr<CFormPanels> panels_;
 };

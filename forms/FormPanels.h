@@ -1,0 +1,62 @@
+#pragma once
+// What a form offers beside its own controls: the Parts and Plot panels to
+// its right, and a context menu that also copies its values and its SPICE
+// netlist. Closed, the panels take nothing from the form: its size, its
+// controls and its Tab chain are the template's.
+
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "engine/FormModel.h"
+#include "engine/Recalculation.h"
+
+class QAction;
+class QMenu;
+class CPartsPanel;
+namespace forms {
+class PlotPanel;
+}
+
+class CFormPanels {
+  public:
+    // `apply` puts a whole state into the form and recalculates it.
+    CFormPanels(QWidget* dialog, const engine::FormModel& form,
+                std::function<void(const engine::FormState&)> apply);
+    ~CFormPanels();
+
+    // After every recalculation of the form.
+    void Follow(const engine::FormState& state);
+
+    // The context menu at a point of the dialog (in its coordinates).
+    void ShowMenu(const QPoint& at);
+    // F6 / Shift+F6: between the form's controls and the open panels.
+    bool MoveFocusBetweenFormAndPanels();
+
+    bool PartsOpen() const;
+    bool PlotOpen() const;
+    void SetPartsOpen(bool open);
+    void SetPlotOpen(bool open);
+    const std::vector<QAction*>& MenuActions() const { return actions_; }
+    QWidget* Side() const { return side_; }
+
+  private:
+    void Relayout();
+    void CopyValues() const;
+    void CopyNetlist() const;
+    void SaveNetlist() const;
+    void Refresh();
+
+    QWidget* dialog_;
+    const engine::FormModel& form_;
+    std::function<void(const engine::FormState&)> apply_;
+    engine::FormState state_;
+    QSize formSize_;
+    QWidget* side_ = nullptr;
+    CPartsPanel* parts_ = nullptr;  // made when first opened
+    forms::PlotPanel* plot_ = nullptr;
+    QAction* partsAction_ = nullptr;
+    QAction* plotAction_ = nullptr;
+    std::vector<QAction*> actions_;
+    QWidget* lastFormFocus_ = nullptr;
+};
