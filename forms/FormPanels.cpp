@@ -8,7 +8,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
-#include <QVBoxLayout>
+#include <QHBoxLayout>
 
 #include "engine/parts/PartsReport.h"
 #include "engine/plot/Plots.h"
@@ -51,7 +51,7 @@ CFormPanels::CFormPanels(QWidget* dialog, const engine::FormModel& form,
     : dialog_(dialog), form_(form), apply_(std::move(apply)), formSize_(dialog->size()) {
     side_ = new SidePanels(dialog_);
     side_->setObjectName(QStringLiteral("SidePanels"));
-    auto* layout = new QVBoxLayout(side_);
+    auto* layout = new QHBoxLayout(side_);  // side by side: the form stays on screens of 768 lines
     layout->setContentsMargins(6, 6, 6, 6);
     side_->hide();
 

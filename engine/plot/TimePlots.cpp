@@ -64,8 +64,8 @@ PlotResult Astable555Plot(const CircuitValues& in) {
     const double tl = in.values[kTl];
     const double t = th + tl;
     Plot plot = SupplyFractionPlot("Astable oscillator, 555 based");
-    Series capacitor{"Capacitor (pins 6, 2)"};
-    Series output{"Output (pin 3)"};
+    Series capacitor{"Capacitor"};
+    Series output{"Output"};
     for (int period = 0; period < 3; ++period) {
         const double start = period * t;
         AddExponential(capacitor, start, th, 1.0 / 3, 1, 2.0 / 3);
@@ -89,15 +89,15 @@ PlotResult Monostable555Plot(const CircuitValues& in) {
     const double after = 0.6 * t;
     const double triggerWidth = 0.05 * t;
     Plot plot = SupplyFractionPlot("Monostable oscillator, 555 based");
-    Series trigger{"Trigger (pin 2)"};
+    Series trigger{"Trigger"};
     AddLevel(trigger, -before, 0, 1);
     AddLevel(trigger, 0, triggerWidth, 0);
     AddLevel(trigger, triggerWidth, t + after, 1);
-    Series capacitor{"Capacitor (pins 6, 7)"};
+    Series capacitor{"Capacitor"};
     AddLevel(capacitor, -before, 0, 0);
     AddExponential(capacitor, 0, t, 0, 1, 2.0 / 3);
     AddLevel(capacitor, t, t + after, 0);
-    Series output{"Output (pin 3)"};
+    Series output{"Output"};
     AddLevel(output, -before, 0, 0);
     AddLevel(output, 0, t, 1);
     AddLevel(output, t, t + after, 0);
