@@ -98,6 +98,8 @@ void CCalcFormDlg::OnCloseClicked() {
 
 bool CCalcFormDlg::PreTranslateMessage(QKeyEvent* event, QWidget* target) {
     const int key = event->key();
+    if (panels_ != nullptr && panels_->TriggerKey(event))
+        return true;
     // The form's own menu, not an edit field's, from the keyboard.
     if (panels_ != nullptr &&
         (key == Qt::Key_Menu || (key == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier))) {

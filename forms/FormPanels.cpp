@@ -5,10 +5,10 @@
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
-#include <QHBoxLayout>
 
 #include "engine/parts/PartsReport.h"
 #include "engine/plot/Plots.h"
@@ -80,7 +80,7 @@ CFormPanels::CFormPanels(QWidget* dialog, const engine::FormModel& form,
 
     // F6 and Shift+F6 go between the form and its panels, as between the
     // panes of other programs; not in the menu.
-    auto* pane = new QAction(dialog_);
+    auto* pane = paneAction_ = new QAction(dialog_);
     pane->setShortcuts({QKeySequence(Qt::Key_F6), QKeySequence(Qt::SHIFT | Qt::Key_F6)});
     pane->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     dialog_->addAction(pane);
@@ -157,6 +157,19 @@ void CFormPanels::Relayout() {
     side_->setGeometry(formSize_.width(), 0, panels.width(), height);
     side_->show();
     dialog_->setFixedSize(formSize_.width() + panels.width(), height);
+}
+
+bool CFormPanels::TriggerKey(const QKeyEvent* event) {
+    const QKeySequence pressed(event->keyCombination());
+    std::vector<QAction*> all = actions_;
+    all.push_back(paneAction_);
+    for (QAction* action : all) {
+        if (action->isEnabled() && action->shortcuts().contains(pressed)) {
+            action->trigger();
+            return true;
+        }
+    }
+    return false;
 }
 
 bool CFormPanels::MoveFocusBetweenFormAndPanels() {

@@ -12,6 +12,7 @@
 #include "engine/Recalculation.h"
 
 class QAction;
+class QKeyEvent;
 class QMenu;
 class CPartsPanel;
 namespace forms {
@@ -30,6 +31,9 @@ class CFormPanels {
 
     // The context menu at a point of the dialog (in its coordinates).
     void ShowMenu(const QPoint& at);
+    // The form's keys also where an edit field takes them for itself (on X11
+    // Ctrl+E moves to the end of the line): true when one was triggered.
+    bool TriggerKey(const QKeyEvent* event);
     // F6 / Shift+F6: between the form's controls and the open panels.
     bool MoveFocusBetweenFormAndPanels();
 
@@ -58,5 +62,6 @@ class CFormPanels {
     QAction* partsAction_ = nullptr;
     QAction* plotAction_ = nullptr;
     std::vector<QAction*> actions_;
+    QAction* paneAction_ = nullptr;
     QWidget* lastFormFocus_ = nullptr;
 };
