@@ -58,7 +58,7 @@ CFormPanels::CFormPanels(QWidget* dialog, const engine::FormModel& form,
     partsAction_ =
         AddAction(dialog_, actions_, QStringLiteral("&Parts panel"), QKeySequence(Qt::CTRL | Qt::Key_E));
     partsAction_->setCheckable(true);
-    partsAction_->setEnabled(engine::parts::AnalyseParts(form_, engine::OpenedState(form_)).hasParts);
+    partsAction_->setEnabled(engine::parts::HasParts(form_));
     QObject::connect(partsAction_, &QAction::toggled, dialog_, [this](bool open) { SetPartsOpen(open); });
     plotAction_ =
         AddAction(dialog_, actions_, QStringLiteral("P&lot panel"), QKeySequence(Qt::CTRL | Qt::Key_P));

@@ -37,6 +37,11 @@ const char* PartKindName(PartKind kind) {
     return kind == PartKind::kCapacitor ? "capacitor" : "resistor";
 }
 
+bool HasParts(const FormModel& form) {
+    const FormParts* declared = FindFormParts(form);
+    return &form == &ClassAAmpModel() || (declared != nullptr && !declared->parts.empty());
+}
+
 PartsReport AnalyseParts(const FormModel& form, const FormState& state, const PartsOptions& options) {
     if (&form == &ClassAAmpModel())
         return class_a_stage::AnalyseClassA(form, state, options);

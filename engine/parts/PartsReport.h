@@ -82,6 +82,9 @@ struct PartsReport {
 inline constexpr double kMarkedDeviation = 1.0;
 
 // state: as after a recalculation of the form.
+// Whether the form has parts to buy, without analysing them.
+bool HasParts(const FormModel& form);
+
 PartsReport AnalyseParts(const FormModel& form, const FormState& state, const PartsOptions& options = {});
 
 // The form with its parts at the chosen standard values and the mode that
