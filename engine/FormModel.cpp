@@ -38,6 +38,19 @@ const char* QuantityName(Quantity quantity) {
     return "";
 }
 
+FormModel NamedModel(const FormName& name, int closeId, int helpId) {
+    return FormModel{.className = name.className,
+                     .alias = name.alias,
+                     .caption = name.caption,
+                     .commandId = name.commandId,
+                     .helpTopic = name.helpTopic,
+                     .closeId = closeId,
+                     .helpId = helpId,
+                     .fields = {},
+                     .radioGroups = {},
+                     .inputsByMode = {}};
+}
+
 int FormModel::FieldIndex(int controlId) const {
     for (size_t i = 0; i < fields.size(); ++i) {
         if (fields[i].id == controlId)

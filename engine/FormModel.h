@@ -118,4 +118,8 @@ struct FormModel {
     int FieldIndexByName(std::string_view name) const;
 };
 
+// A model with the name and the two buttons of a form set, the rest to fill
+// in: for builders shared by several forms.
+FormModel NamedModel(const FormName& name, int closeId, int helpId);
+
 }  // namespace engine

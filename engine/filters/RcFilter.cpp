@@ -24,19 +24,12 @@ void ComputeRcFilter(std::span<double> v, std::span<const int> modes) {
 
 engine::FormModel rc_filter::Describe(const engine::FormName& name, const ControlIds& ids) {
     using engine::Quantity;
-    return engine::FormModel{
-        .className = name.className,
-        .alias = name.alias,
-        .caption = name.caption,
-        .commandId = name.commandId,
-        .helpTopic = name.helpTopic,
-        .closeId = ids.close,
-        .helpId = ids.help,
-        .fields = {{ids.c, "C", "C (Farad)", "F", Quantity::kCapacitance, "10n"},
-                   {ids.fc, "Fc", "Fc (Hz)", "Hz", Quantity::kFrequency, "1"},
-                   {ids.r, "R", "R (ohm)", "ohm", Quantity::kResistance, "2.2k"}},
-        .radioGroups = {{{{ids.modeRAndC, "R and C"}, {ids.modeCAndFc, "C and Fc"}}, 0}},
-        .inputsByMode = {{kR, kC}, {kC, kFc}},
-        .compute = ComputeRcFilter,
-    };
+    engine::FormModel model = engine::NamedModel(name, ids.close, ids.help);
+    model.fields = {{ids.c, "C", "C (Farad)", "F", Quantity::kCapacitance, "10n"},
+                    {ids.fc, "Fc", "Fc (Hz)", "Hz", Quantity::kFrequency, "1"},
+                    {ids.r, "R", "R (ohm)", "ohm", Quantity::kResistance, "2.2k"}};
+    model.radioGroups = {{{{ids.modeRAndC, "R and C"}, {ids.modeCAndFc, "C and Fc"}}, 0}};
+    model.inputsByMode = {{kR, kC}, {kC, kFc}};
+    model.compute = ComputeRcFilter;
+    return model;
 }

@@ -32,19 +32,12 @@ void ComputeGainStage(std::span<double> v, std::span<const int> modes, Stage sta
 engine::FormModel gain_stage::Describe(const engine::FormName& name, const ControlIds& ids,
                                        engine::ComputeFunction compute) {
     using engine::Quantity;
-    return engine::FormModel{
-        .className = name.className,
-        .alias = name.alias,
-        .caption = name.caption,
-        .commandId = name.commandId,
-        .helpTopic = name.helpTopic,
-        .closeId = ids.close,
-        .helpId = ids.help,
-        .fields = {{ids.g, "G", "G (gain)", "", Quantity::kGain, "1"},
-                   {ids.r1, "R1", "R1 (ohm)", "ohm", Quantity::kResistance, "2.2k"},
-                   {ids.r2, "R2", "R2 (ohm)", "ohm", Quantity::kResistance, "4.7k"}},
-        .radioGroups = {{{{ids.modeR1AndR2, "R1 and R2"}, {ids.modeR1AndG, "R1 and G"}}, 0}},
-        .inputsByMode = {{kR1, kR2}, {kR1, kG}},
-        .compute = compute,
-    };
+    engine::FormModel model = engine::NamedModel(name, ids.close, ids.help);
+    model.fields = {{ids.g, "G", "G (gain)", "", Quantity::kGain, "1"},
+                    {ids.r1, "R1", "R1 (ohm)", "ohm", Quantity::kResistance, "2.2k"},
+                    {ids.r2, "R2", "R2 (ohm)", "ohm", Quantity::kResistance, "4.7k"}};
+    model.radioGroups = {{{{ids.modeR1AndR2, "R1 and R2"}, {ids.modeR1AndG, "R1 and G"}}, 0}};
+    model.inputsByMode = {{kR1, kR2}, {kR1, kG}};
+    model.compute = compute;
+    return model;
 }

@@ -30,19 +30,12 @@ void ComputeRcTimeStage(std::span<double> v, std::span<const int> modes) {
 
 engine::FormModel rc_time::Describe(const engine::FormName& name, const ControlIds& ids) {
     using engine::Quantity;
-    return engine::FormModel{
-        .className = name.className,
-        .alias = name.alias,
-        .caption = name.caption,
-        .commandId = name.commandId,
-        .helpTopic = name.helpTopic,
-        .closeId = ids.close,
-        .helpId = ids.help,
-        .fields = {{ids.c, "C", "C (Farad)", "F", Quantity::kCapacitance, "10n"},
-                   {ids.deltaT, "DeltaT", "DeltaT (s)", "s", Quantity::kTime, "1"},
-                   {ids.r, "R", "R (ohm)", "ohm", Quantity::kResistance, "2.2k"}},
-        .radioGroups = {{{{ids.modeRAndC, "R and C"}, {ids.modeRAndDeltaT, "R and DeltaT"}}, 0}},
-        .inputsByMode = {{kR, kC}, {kR, kDeltaT}},
-        .compute = ComputeRcTimeStage,
-    };
+    engine::FormModel model = engine::NamedModel(name, ids.close, ids.help);
+    model.fields = {{ids.c, "C", "C (Farad)", "F", Quantity::kCapacitance, "10n"},
+                    {ids.deltaT, "DeltaT", "DeltaT (s)", "s", Quantity::kTime, "1"},
+                    {ids.r, "R", "R (ohm)", "ohm", Quantity::kResistance, "2.2k"}};
+    model.radioGroups = {{{{ids.modeRAndC, "R and C"}, {ids.modeRAndDeltaT, "R and DeltaT"}}, 0}};
+    model.inputsByMode = {{kR, kC}, {kR, kDeltaT}};
+    model.compute = ComputeRcTimeStage;
+    return model;
 }
