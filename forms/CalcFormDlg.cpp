@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <algorithm>
 
+#include "forms/FormAccessibility.h"
 #include "forms/FormPanels.h"
 #include "platform/HelpService.h"
 
@@ -24,6 +25,7 @@ CCalcFormDlg::~CCalcFormDlg() = default;
 
 bool CCalcFormDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    DescribeFields(*this, ProgramHelpFile(), form_.helpTopic);
     if (panels_ == nullptr)
         panels_ = std::make_unique<CFormPanels>(
             this, form_, [this](const engine::FormState& state) { ApplyState(state); });
@@ -70,6 +72,7 @@ void CCalcFormDlg::Recalculate() {
     for (size_t i = 0; i < form_.lists.size() && i < result_.extras.lists.size(); ++i)
         FillList(form_.lists[i].id, result_.extras.lists[i]);
     UpdateData(false);
+    DescribeResults(*this);
     if (panels_ != nullptr)
         panels_->Follow(state_);
 }

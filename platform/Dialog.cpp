@@ -113,6 +113,46 @@ void CDialog::NameControlsForAssistiveTools() {
             widgets_[index]->setAccessibleDescription(widgets_[index]->accessibleName() +
                                                       QStringLiteral(": ") + windowTitle());
     }
+    NameGroupsAndLists();
+}
+
+namespace {
+
+QString SpokenText(const char* text) {
+    QString spoken = QString::fromUtf8(text).remove(QLatin1Char('&')).trimmed();
+    while (spoken.endsWith(QLatin1Char(':')))
+        spoken = spoken.chopped(1).trimmed();
+    return spoken;
+}
+
+bool Inside(const ControlTemplate& inner, const ControlTemplate& outer) {
+    return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.cx <= outer.x + outer.cx &&
+           inner.y + inner.cy <= outer.y + outer.cy;
+}
+
+}  // namespace
+
+// A radio button is described by the caption of the frame around it ("What
+// do you know ?"), a list box is named after the static text just above it.
+void CDialog::NameGroupsAndLists() {
+    constexpr int kMaxGapAbove = 6;  // dialog units between a caption and its list
+    const std::vector<ControlTemplate>& controls = template_.controls;
+    for (size_t index = 0; index < controls.size(); ++index) {
+        const ControlTemplate& control = controls[index];
+        for (const ControlTemplate& other : controls) {
+            if (control.kind == ControlKind::RadioButton && other.kind == ControlKind::GroupBox &&
+                Inside(control, other)) {
+                widgets_[index]->setAccessibleDescription(SpokenText(other.text));
+                break;
+            }
+            const int gap = control.y - (other.y + other.cy);
+            if (control.kind == ControlKind::ListBox && other.kind == ControlKind::Label && gap >= 0 &&
+                gap <= kMaxGapAbove && other.x < control.x + control.cx && control.x < other.x + other.cx) {
+                widgets_[index]->setAccessibleName(SpokenText(other.text));
+                break;
+            }
+        }
+    }
 }
 
 QWidget* CDialog::CreateControl(const ControlTemplate& control) {
@@ -131,7 +171,9 @@ QWidget* CDialog::CreateControl(const ControlTemplate& control) {
         }
         case ControlKind::RadioButton: {
             auto* radio = new QRadioButton(text, this);
-            radio->setAutoExclusive(false);
+            // Auto-exclusive, so that assistive tools announce a radio button,
+            // not a check box; the button group built later still decides.
+            radio->setAutoExclusive(true);
             radio->setFocusPolicy(focus == Qt::ClickFocus ? Qt::StrongFocus : focus);
             connect(radio, &QRadioButton::clicked, this,
                     [this, id = control.id] { OnCommand(Notification::Clicked, id); });

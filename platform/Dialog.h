@@ -71,6 +71,7 @@ class CDialog : public QDialog {
     void BuildControls();
     QWidget* CreateControl(const ControlTemplate& control);
     void NameControlsForAssistiveTools();
+    void NameGroupsAndLists();
 
     const DialogTemplate& template_;
     QFont font_;

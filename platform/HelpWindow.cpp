@@ -27,6 +27,7 @@ HelpWindow::HelpWindow(QString helpFilePath) : QWidget(nullptr, Qt::Window), pat
     search_->setAccessibleName(tr("Search the help"));
     browser_ = new QTextBrowser(this);
     browser_->setOpenLinks(false);
+    browser_->setAccessibleName(tr("Help text"));
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(contents);

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -12,9 +14,11 @@
 
 #include "app/AboutDlg.h"
 #include "app/FormTable.h"
+#include "forms/FormAccessibility.h"
 #include "forms/oscillators/Astable555Dlg.h"
 #include "forms/passive/OhmsLawDlg.h"
 #include "forms/semiconductors/ClassAAmpDlg.h"
+#include "platform/HelpFile.h"
 #include "platform/PictureWidget.h"
 #include "tests/support/FormHarness.h"
 
@@ -24,6 +28,11 @@ namespace {
 QString SpokenName(QWidget* widget) {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
     return accessible ? accessible->text(QAccessible::Name) : QString();
+}
+
+QString SpokenDescription(QWidget* widget) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible ? accessible->text(QAccessible::Description) : QString();
 }
 
 struct NamedField {
@@ -149,6 +158,119 @@ TEST(Accessibility, SpaceOnARadioButtonSwitchesTheMode) {
     EXPECT_TRUE(form.Item<QRadioButton>(kRandU)->isChecked());
     EXPECT_TRUE(harness::Enabled(form, kU));
     EXPECT_FALSE(harness::Enabled(form, kP));
+}
+
+// Every "What do you know ?" button, and every other radio button, is a radio
+// button to assistive tools, described by the caption of the frame around it.
+TEST(Accessibility, RadioButtonsAreRadioButtonsOfTheirFrame) {
+    for (const FormCommand& command : FormCommands()) {
+        if (command.create == nullptr)
+            continue;
+        std::unique_ptr<CCalcFormDlg> form = harness::OpenCommand(command.commandId);
+        for (QRadioButton* radio : form->findChildren<QRadioButton*>()) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(radio);
+            ASSERT_NE(accessible, nullptr);
+            EXPECT_EQ(accessible->role(), QAccessible::RadioButton) << command.className;
+            EXPECT_EQ(accessible->state().checked, radio->isChecked()) << command.className;
+            QString frame;
+            for (QGroupBox* box : form->findChildren<QGroupBox*>())
+                if (box->geometry().contains(radio->geometry()))
+                    frame = box->title();
+            EXPECT_FALSE(frame.isEmpty()) << command.className << " " << radio->objectName().toStdString();
+            EXPECT_EQ(accessible->text(QAccessible::Description), frame) << command.className;
+        }
+        const engine::FormModel& model = form->Form();
+        if (!model.radioGroups.empty()) {
+            EXPECT_EQ(form->GetDlgItem(model.radioGroups[0].FirstId())->accessibleDescription(),
+                      "What do you know ?")
+                << command.className;
+        }
+    }
+}
+
+TEST(Accessibility, ListBoxesAreNamedAfterTheTextAboveThem) {
+    CClassAAmpDlg form;
+    harness::Open(form);
+    QStringList names;
+    for (QListWidget* list : form.findChildren<QListWidget*>())
+        names << SpokenName(list);
+    names.sort();
+    EXPECT_EQ(names, QStringList({"Components values", "Operating parameters"}));
+}
+
+// The rows of a help topic's field table, as the descriptions read them.
+TEST(Accessibility, HelpFieldTableGivesEachFieldItsQuantity) {
+    const QString html = QStringLiteral(
+        "<h2>What do you know ?</h2><table><tr><td>R (ohm)</td><td>not a field row</td></tr></table>"
+        "<h2>Fields</h2>\n<table border=\"1\">\n<tr><th>Field</th><th>Quantity</th></tr>\n"
+        "<tr><td>R (ohm)</td><td>resistance</td><td>ohm</td></tr>\n"
+        "<tr><td>Ta (&deg;C)</td><td>ambient\n temperature</td></tr>"
+        "<tr><td>T (s)</td><td>period, Th + Tl (always computed)</td></tr>"
+        "<tr><td>U1 (V), U2 (V)</td><td>voltage across C1, across C2</td></tr>"
+        "<tr><td>I1 (A), I2 (A)</td><td>current through R1, R2, in parallel</td></tr>"
+        "<tr><td>Status</td><td></td></tr></table>"
+        "<table><tr><td>F (Hz)</td><td>after the table</td></tr></table>");
+    const std::map<QString, QString> expected{
+        {"R (ohm)", "resistance"},
+        {QString::fromUtf8("Ta (\u00b0C)"), "ambient temperature"},
+        {"T (s)", "period, Th + Tl (always computed)"},  // one field: its commas stay
+        {"U1 (V)", "voltage across C1"},
+        {"U2 (V)", "voltage across C2"},
+        {"I1 (A)", "current through R1, R2, in parallel"},  // parts do not pair up: all of it
+        {"I2 (A)", "current through R1, R2, in parallel"},
+    };
+    EXPECT_EQ(HelpFieldDescriptions(html), expected);
+    EXPECT_TRUE(
+        HelpFieldDescriptions(QStringLiteral("<h1>No fields</h1><table><tr><td>a</td><td>b</td></tr>"))
+            .empty());
+    EXPECT_TRUE(HelpFieldDescriptions(QStringLiteral("<h2>Fields</h2><table><tr><td>unclosed")).empty());
+}
+
+// The help file shipped with the program describes every field of every form.
+TEST(Accessibility, EveryFieldIsDescribedByTheHelp) {
+    const std::optional<platform::HelpFile> help = platform::HelpFile::Load(VOLTARIS_HELP_FILE);
+    ASSERT_TRUE(help.has_value());
+    for (const FormCommand& command : FormCommands()) {
+        if (command.create == nullptr)
+            continue;
+        std::unique_ptr<CCalcFormDlg> form = harness::OpenCommand(command.commandId);
+        DescribeFields(*form, &*help, form->Form().helpTopic);
+        for (QLineEdit* edit : form->findChildren<QLineEdit*>())
+            EXPECT_FALSE(SpokenDescription(edit).isEmpty())
+                << command.className << " " << edit->accessibleName().toStdString();
+    }
+}
+
+// What a screen reader reads of the form itself: the value of each field
+// the user cannot type in, and of no other, after every recalculation.
+TEST(Accessibility, TheFormDescriptionReadsTheFieldsThatAreNotTyped) {
+    for (const FormCommand& command : FormCommands()) {
+        if (command.create == nullptr)
+            continue;
+        std::unique_ptr<CCalcFormDlg> form = harness::OpenCommand(command.commandId);
+        const std::vector<int> firstGroup = form->Form().radioGroups.empty()
+                                                ? std::vector<int>{}
+                                                : form->RadioGroupIds(form->Form().radioGroups[0].FirstId());
+        for (size_t mode = 0; mode <= firstGroup.size(); ++mode) {
+            if (mode > 0)
+                harness::Click(*form, firstGroup[mode - 1]);
+            const QString spoken = SpokenDescription(form.get());
+            for (QLineEdit* edit : form->findChildren<QLineEdit*>()) {
+                const QString reading = edit->accessibleName() + " = " + edit->text().trimmed();
+                EXPECT_EQ(spoken.contains(reading), !edit->isEnabled())
+                    << command.className << " mode " << mode << ": " << spoken.toStdString() << " / "
+                    << reading.toStdString();
+            }
+            const engine::FormModel& model = form->Form();  // enabled as the engine says, nothing more
+            for (size_t i = 0; i < model.fields.size(); ++i)
+                EXPECT_EQ(harness::Enabled(*form, model.fields[i].id), form->LastResult().enabled[i]);
+        }
+    }
+    COhmsLawDlg form;  // at opening R and I are known
+    harness::Open(form);
+    EXPECT_EQ(SpokenDescription(&form), "Results: U (V) = 12.00, P (W) = 120.00 m");
+    harness::Enter(form, 1000, "20m");
+    EXPECT_EQ(SpokenDescription(&form), "Results: U (V) = 24.00, P (W) = 480.00 m");
 }
 
 }  // namespace
