@@ -14,6 +14,7 @@ packages=(
   libqt6opengl6-dev
   nlohmann-json3-dev libcli11-dev ngspice qt6-charts-dev
   openbox xdotool x11-utils imagemagick
+  python3-pyatspi at-spi2-core dbus-bin
 )
 missing=()
 for p in "${packages[@]}"; do
