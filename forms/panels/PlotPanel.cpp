@@ -11,9 +11,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "engine/plot/PlotFiles.h"
 #include "engine/plot/Plots.h"
 #include "forms/panels/PlotPanelView.h"
+#include "forms/panels/PlotPoints.h"
 
 namespace forms {
 
@@ -31,6 +31,9 @@ QStringList ViewLibraryPlaces() {
 #endif
     return places;
 }
+
+// Saved pictures: the chart alone, large enough for a report.
+constexpr QSize kSavedSize(1200, 800);
 
 }  // namespace
 
@@ -86,6 +89,12 @@ void PlotPanel::Update(const engine::FormModel& form, const engine::FormState& s
                        const engine::FormState* asBuilt) {
     engine::plot::PlotResult result = engine::plot::MakePlot(form, state, asBuilt);
     m_plot = std::move(result.plot);
+    if (m_plot) {
+        if (std::optional<std::string> why = WhyNotDrawable(*m_plot)) {
+            m_plot.reset();
+            result.message = *why;
+        }
+    }
     PlotPanelView* view = m_plot ? View() : m_view;
     if (m_plot && view == nullptr) {
         m_plot.reset();
@@ -115,17 +124,15 @@ void PlotPanel::ShowReadoutAt(double x) {
 }
 
 bool PlotPanel::SavePng(const QString& path) const {
-    return m_view != nullptr && m_plot && m_view->grab().save(path, "PNG");
+    return m_view != nullptr && m_plot && m_view->SavePicture(path, false, kSavedSize);
 }
 
 bool PlotPanel::SaveSvg(const QString& path) const {
-    if (!m_plot)
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const std::string svg = engine::plot::PlotSvg(*m_plot);
-    return file.write(svg.data(), static_cast<qint64>(svg.size())) == static_cast<qint64>(svg.size());
+    return m_view != nullptr && m_plot && m_view->SavePicture(path, true, kSavedSize);
+}
+
+QString PlotPanel::MarkerReadings() const {
+    return m_view != nullptr && m_plot ? m_view->MarkerReadings() : QString();
 }
 
 void PlotPanel::AskAndSavePng() {

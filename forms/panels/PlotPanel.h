@@ -31,9 +31,11 @@ class PlotPanel : public QWidget {
     bool HasCurve() const { return m_plot.has_value(); }
     QString Message() const;
     QString Readout() const;
+    QString MarkerReadings() const;
     const std::optional<engine::plot::Plot>& CurrentPlot() const { return m_plot; }
 
     void ShowReadoutAt(double x);
+    // The chart alone, without crosshair, at 1200x800.
     bool SavePng(const QString& path) const;
     bool SaveSvg(const QString& path) const;
 

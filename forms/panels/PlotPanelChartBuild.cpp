@@ -1,0 +1,241 @@
+#include "forms/panels/PlotPanelChartBuild.h"
+
+#include <QCategoryAxis>
+#include <QChart>
+#include <QFontMetricsF>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QPainter>
+#include <QPalette>
+#include <QScatterSeries>
+#include <cmath>
+
+#include "engine/plot/PlotText.h"
+#include "forms/panels/PlotPoints.h"
+
+namespace forms {
+
+namespace {
+
+using engine::plot::Axis;
+using engine::plot::Plot;
+
+// Point sizes of the chart's texts, whatever the desktop's font size.
+constexpr double kTextPoints = 8;
+constexpr double kTitlePoints = 9;
+constexpr double kSeriesContrast = 3.5;  // a little over 3:1, for antialiased edges
+
+QString Utf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString AxisTitle(const Axis& axis) {
+    return Utf8(axis.unit.empty() ? axis.label : axis.label + " (" + axis.unit + ")");
+}
+
+double Luminance(const QColor& colour) {
+    auto channel = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+           0.0722 * channel(colour.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b) {
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The colour moved towards black or white until it stands out on `ground`.
+QColor StandingOut(QColor colour, const QColor& ground, double contrast) {
+    const QColor end = Luminance(ground) > 0.18 ? QColor(Qt::black) : QColor(Qt::white);
+    for (int step = 0; step < 20 && Contrast(colour, ground) < contrast; ++step)
+        colour = QColor::fromRgbF(float(colour.redF() + (end.redF() - colour.redF()) * 0.15),
+                                  float(colour.greenF() + (end.greenF() - colour.greenF()) * 0.15),
+                                  float(colour.blueF() + (end.blueF() - colour.blueF()) * 0.15));
+    return colour;
+}
+
+QFont Sized(const ChartLook& look, double points, bool bold = false) {
+    QFont font(look.font.family());
+    font.setPointSizeF(points * look.scale);
+    font.setBold(bold);
+    return font;
+}
+
+// Where a value sits on a label axis: log axes are labelled in decades of x.
+double LabelPosition(const Axis& axis, double value) {
+    return axis.log ? std::log10(value) : value;
+}
+
+// Our own tick labels in engineering notation: a category axis whose labels
+// sit on round values. The data axis of a log scale stays hidden behind it.
+QCategoryAxis* LabelAxis(const Axis& axis, const ChartLook& look) {
+    auto* labels = new QCategoryAxis;
+    labels->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const double low = LabelPosition(axis, axis.min), high = LabelPosition(axis, axis.max);
+    labels->setRange(low, high);
+    labels->setStartValue(low - (high - low) * 1e-6);
+    for (const engine::plot::Tick& tick : engine::plot::AxisTicks(axis)) {
+        const double at = LabelPosition(axis, tick.value);
+        if (std::isfinite(at))
+            labels->append(Utf8(tick.label), at);
+    }
+    labels->setTitleText(AxisTitle(axis));
+    labels->setLabelsFont(Sized(look, kTextPoints));
+    labels->setTitleFont(Sized(look, kTextPoints));
+    labels->setLabelsBrush(look.text);
+    labels->setTitleBrush(look.text);
+    labels->setLinePenColor(look.grid);
+    labels->setGridLineColor(look.grid);
+    return labels;
+}
+
+}  // namespace
+
+ChartLook LookFrom(const QPalette& palette, const QFont& programFont) {
+    ChartLook look;
+    look.font = programFont;
+    look.background = palette.color(QPalette::Base);
+    look.dark = Luminance(look.background) < 0.18;
+    look.text = StandingOut(palette.color(QPalette::Text), look.background, 7);
+    look.grid = StandingOut(look.dark ? QColor(0x60, 0x60, 0x60) : QColor(0xc8, 0xc8, 0xc8), look.background,
+                            1.6);
+    return look;
+}
+
+QColor SeriesColour(const ChartLook& look, size_t index) {
+    // Blue, red, green, purple, orange: each picked for its ground, then made sure of.
+    static const QColor onLight[] = {{0x1f, 0x5f, 0xa8}, {0xc8, 0x33, 0x1e}, {0x2a, 0x7a, 0x3a},
+                                     {0x8a, 0x3f, 0xa8}, {0xa8, 0x5a, 0x00}};
+    static const QColor onDark[] = {{0x7f, 0xb2, 0xff}, {0xff, 0x8a, 0x70}, {0x7c, 0xd0, 0x8a},
+                                    {0xd3, 0x9b, 0xff}, {0xff, 0xc0, 0x5a}};
+    const QColor& colour = (look.dark ? onDark : onLight)[index % std::size(onLight)];
+    return StandingOut(colour, look.background, kSeriesContrast);
+}
+
+QStringList MarkerReadings(const Plot& plot) {
+    QStringList lines;
+    for (const engine::plot::Marker& m : plot.markers)
+        if (!m.text.empty() && DrawableMarker(plot, m))
+            lines << Utf8(m.text);
+    return lines;
+}
+
+QChart* BuildChart(const Plot& plot, const ChartLook& look) {
+    auto* chart = new QChart;
+    chart->setTheme(look.dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
+    chart->setBackgroundBrush(look.background);
+    chart->setBackgroundRoundness(0);
+    chart->setPlotAreaBackgroundVisible(false);
+    chart->setDropShadowEnabled(false);
+    chart->setTitle(Utf8(plot.title));
+    chart->setTitleFont(Sized(look, kTitlePoints, true));
+    chart->setTitleBrush(look.text);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->layout()->setContentsMargins(0, 0, 0, 0);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->legend()->setFont(Sized(look, kTextPoints));
+    chart->legend()->setLabelColor(look.text);
+
+    // The series map onto value axes; the visible axes are the label axes.
+    QAbstractAxis* xData = nullptr;
+    QCategoryAxis* xLabels = LabelAxis(plot.xAxis, look);
+    chart->addAxis(xLabels, Qt::AlignBottom);
+    if (plot.xAxis.log) {
+        auto* log = new QLogValueAxis;
+        log->setBase(10);
+        log->setRange(plot.xAxis.min, plot.xAxis.max);
+        chart->addAxis(log, Qt::AlignBottom);
+        log->setVisible(false);
+        xData = log;
+    } else {
+        xData = xLabels;
+    }
+    std::vector<QCategoryAxis*> yAxes;
+    for (size_t i = 0; i < plot.yAxes.size(); ++i) {
+        QCategoryAxis* axis = LabelAxis(plot.yAxes[i], look);
+        chart->addAxis(axis, i == 0 ? Qt::AlignLeft : Qt::AlignRight);
+        axis->setGridLineVisible(i == 0);  // one grid, the left axis's
+        yAxes.push_back(axis);
+    }
+    const auto attach = [&](QAbstractSeries* series, int axis) {
+        chart->addSeries(series);
+        series->attachAxis(xData);
+        series->attachAxis(yAxes[static_cast<size_t>(axis)]);
+    };
+    const auto hideFromLegend = [&](QAbstractSeries* series) {
+        for (QLegendMarker* marker : chart->legend()->markers(series))
+            marker->setVisible(false);
+    };
+
+    size_t designed = 0, built = 0;
+    for (const engine::plot::Series& s : plot.series) {
+        const size_t colour = s.asBuilt ? built++ : designed++;
+        const std::vector<engine::plot::Point> drawable = DrawablePoints(plot, s);
+        if (drawable.size() < 2)
+            continue;
+        auto* line = new QLineSeries;
+        line->setName(Utf8(s.name));
+        QList<QPointF> points;
+        points.reserve(static_cast<qsizetype>(drawable.size()));
+        for (const engine::plot::Point& p : drawable)
+            points.append(QPointF(p.x, p.y));
+        line->replace(points);
+        attach(line, s.axis);
+        QPen pen(SeriesColour(look, colour), 2 * look.scale);
+        if (s.asBuilt)
+            pen.setStyle(Qt::DashLine);
+        line->setPen(pen);
+    }
+
+    for (const engine::plot::Marker& m : plot.markers) {
+        if (!DrawableMarker(plot, m))
+            continue;
+        const Axis& y = plot.yAxes[static_cast<size_t>(m.axis)];
+        auto* rule = new QLineSeries;
+        rule->append(m.x, y.min);
+        rule->append(m.x, y.max);
+        attach(rule, m.axis);
+        rule->setPen(QPen(look.text, 1, Qt::DashLine));
+        hideFromLegend(rule);
+        auto* dot = new QScatterSeries;
+        dot->append(m.x, m.y);
+        dot->setMarkerSize(8 * look.scale);
+        dot->setColor(look.text);
+        dot->setBorderColor(look.text);
+        attach(dot, m.axis);
+        hideFromLegend(dot);
+    }
+    return chart;
+}
+
+void RenderPlot(QPainter& painter, const QRectF& target, const Plot& plot, const ChartLook& look) {
+    const QStringList readings = MarkerReadings(plot);
+    const QFont font = Sized(look, kTextPoints);
+    const QFontMetricsF metrics(font, painter.device());
+    const double margin = metrics.height() / 2;
+    const double below = readings.isEmpty() ? 0 : readings.size() * metrics.lineSpacing() + margin;
+    painter.fillRect(target, look.background);
+
+    QGraphicsScene scene;
+    QChart* chart = BuildChart(plot, look);
+    scene.addItem(chart);  // the scene deletes it
+    const QRectF area(0, 0, target.width(), target.height() - below);
+    chart->setGeometry(area);
+    chart->layout()->activate();
+    scene.render(&painter, QRectF(target.topLeft(), area.size()), area);
+
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(look.text);
+    double y = target.top() + area.height() + metrics.ascent();
+    for (const QString& line : readings) {
+        painter.drawText(QPointF(target.left() + margin * 2, y), line);
+        y += metrics.lineSpacing();
+    }
+    painter.restore();
+}
+
+}  // namespace forms
