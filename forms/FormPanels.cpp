@@ -276,7 +276,10 @@ void CFormPanels::Relayout() {
     forms::PanelSizes sizes{formSize_, {}, {}};
     QSize largest(0, 0);
     for (QWidget* panel : open) {
-        const QSize hint = panel->sizeHint().expandedTo(panel->minimumSizeHint());
+        QSize hint = panel->sizeHint().expandedTo(panel->minimumSizeHint());
+        // Wrapped texts may need more lines at the width the panel gets.
+        if (panel->hasHeightForWidth())
+            hint.setHeight(std::max(hint.height(), panel->heightForWidth(hint.width())));
         largest = largest.expandedTo(hint);
         sizes.panels.push_back(hint + QSize(margins + 6 * static_cast<int>(open.size() > 1), margins));
     }
@@ -299,6 +302,13 @@ void CFormPanels::Relayout() {
     side_->setGeometry(placement.below ? QRect(QPoint(0, formSize_.height()), placement.area)
                                        : QRect(QPoint(formSize_.width(), 0),
                                                QSize(placement.area.width(), placement.window.height())));
+    // Scroll bars only where the screen leaves less than the panels ask for.
+    const QSize wanted = scroll_->widget()->sizeHint();
+    const QSize shown = side_->size();
+    scroll_->setHorizontalScrollBarPolicy(shown.width() >= wanted.width() ? Qt::ScrollBarAlwaysOff
+                                                                          : Qt::ScrollBarAsNeeded);
+    scroll_->setVerticalScrollBarPolicy(shown.height() >= wanted.height() ? Qt::ScrollBarAlwaysOff
+                                                                          : Qt::ScrollBarAsNeeded);
     side_->show();
     dialog_->setFixedSize(placement.window);
     if (dialog_->isVisible() || dialog_->testAttribute(Qt::WA_Moved))

@@ -90,6 +90,13 @@ void SaveForms() {
             std::printf("%s %s: frame %dx%d+%d+%d on %dx%d%s%s\n", room.contains(frame) ? "inside " : "OUTSIDE",
                         qPrintable(name), frame.width(), frame.height(), frame.x(), frame.y(), room.width(),
                         room.height(), panels->InTabs() ? ", tabs" : "", panels->Below() ? ", below" : "");
+            if (panels->InTabs()) {
+                // F6 twice: into the Parts tab, then into the Plot tab.
+                panels->MoveFocusBetweenFormAndPanels();
+                panels->MoveFocusBetweenFormAndPanels();
+                Settle();
+                Save(*form, name + QStringLiteral("-panels-plot"));
+            }
         }
         form->close();
     }

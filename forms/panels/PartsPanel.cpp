@@ -157,12 +157,14 @@ CPartsPanel::CPartsPanel(QWidget* parent) : QWidget(parent) {
     partsBox_ = new QGroupBox(tr("Parts"), this);
     partsTable_ = Table(partsBox_, QStringLiteral("Parts"),
                         {tr("Part"), tr("Form"), tr("Standard"), tr("Tolerance"), tr("Dev."), tr("Better pair")});
-    (new QVBoxLayout(partsBox_))->addWidget(partsTable_);
+    (new QVBoxLayout(partsBox_))->addWidget(partsTable_, 0, Qt::AlignLeft | Qt::AlignTop);
+    partsBox_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     layout->addWidget(partsBox_);
     outputsBox_ = new QGroupBox(tr("As built"), this);
     outputsTable_ = Table(outputsBox_, QStringLiteral("As built"),
                           {tr("Output"), tr("Form"), tr("As built"), tr("Dev."), tr("Min - Max"), tr("Most from")});
-    (new QVBoxLayout(outputsBox_))->addWidget(outputsTable_);
+    (new QVBoxLayout(outputsBox_))->addWidget(outputsTable_, 0, Qt::AlignLeft | Qt::AlignTop);
+    outputsBox_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     layout->addWidget(outputsBox_);
 
     marks_ = new QLabel(this);

@@ -78,7 +78,9 @@ PlotPanelView* PlotPanel::View() {
         m_loadError.clear();
         auto* layout = static_cast<QVBoxLayout*>(this->layout());
         layout->insertWidget(0, m_view, 1);
+        // The chart first: F6 and Tab reach it before the buttons.
         setTabOrder(m_view, m_savePng);
+        setTabOrder(m_savePng, m_saveSvg);
         return m_view;
     }
     m_loadError = QStringLiteral("The plot cannot be shown: ") + m_loadError;

@@ -47,6 +47,11 @@ PlotPanelChart::PlotPanelChart(QWidget* parent) : PlotPanelView(parent) {
     m_view->viewport()->setMouseTracking(true);
     m_view->viewport()->installEventFilter(this);
     m_view->installEventFilter(this);
+    m_legend = new QLabel(this);
+    m_legend->setObjectName(QStringLiteral("Legend"));
+    m_legend->setTextFormat(Qt::RichText);
+    m_legend->setWordWrap(true);
+    m_legend->setAlignment(Qt::AlignCenter);
     m_markers = new QLabel(this);
     m_markers->setObjectName(QStringLiteral("MarkerReadings"));
     m_markers->setTextFormat(Qt::PlainText);
@@ -59,6 +64,7 @@ PlotPanelChart::PlotPanelChart(QWidget* parent) : PlotPanelView(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kFocusFrame, kFocusFrame, kFocusFrame, 0);
     layout->addWidget(m_view, 1);
+    layout->addWidget(m_legend);
     layout->addWidget(m_markers);
     layout->addWidget(m_readout);
     setFocusProxy(m_view);
@@ -91,6 +97,7 @@ void PlotPanelChart::Draw() {
     m_crosshair = nullptr;
     m_readout->clear();
     m_markers->clear();
+    m_legend->clear();
     if (!m_plot) {
         ShowChart(new QChart);
         Describe();
@@ -104,6 +111,7 @@ void PlotPanelChart::Draw() {
     m_crosshair->setZValue(11);
     m_crosshair->hide();
     ShowChart(chart);
+    m_legend->setText(LegendHtml(plot, look));
     m_markers->setText(forms::MarkerReadings(plot).join(QLatin1Char('\n')));
     m_markers->setVisible(!m_markers->text().isEmpty());
     m_crosshairX =
@@ -131,7 +139,7 @@ void PlotPanelChart::ShowReadoutAt(double x) {
     const Plot& plot = *m_plot;
     x = std::clamp(x, plot.xAxis.min, plot.xAxis.max);
     m_crosshairX = x;
-    // Series names may hold commas: the readings are parted by semicolons.
+    // Series names may hold commas ("Output, ideal"): the readings are parted by semicolons.
     QStringList parts;
     for (const engine::plot::Series& s : plot.series) {
         const double y = engine::plot::ValueAt(s, x, plot.xAxis.log);

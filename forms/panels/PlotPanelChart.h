@@ -38,6 +38,7 @@ class PlotPanelChart : public PlotPanelView {
 
     std::optional<engine::plot::Plot> m_plot;
     QChartView* m_view = nullptr;
+    QLabel* m_legend = nullptr;
     QLabel* m_markers = nullptr;
     QLabel* m_readout = nullptr;
     QGraphicsLineItem* m_crosshair = nullptr;

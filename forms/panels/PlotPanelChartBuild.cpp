@@ -5,7 +5,7 @@
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
-#include <QLegendMarker>
+#include <QTextDocument>
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QPainter>
@@ -115,6 +115,22 @@ QColor SeriesColour(const ChartLook& look, size_t index) {
     return StandingOut(colour, look.background, kSeriesContrast);
 }
 
+QString LegendHtml(const Plot& plot, const ChartLook& look) {
+    QStringList entries;
+    size_t designed = 0, built = 0;
+    for (const engine::plot::Series& s : plot.series) {
+        const size_t colour = s.asBuilt ? built++ : designed++;
+        if (DrawablePoints(plot, s).size() < 2)
+            continue;
+        // A solid or a dashed stroke before the name, in the curve's colour.
+        entries << QStringLiteral("<span style=\"color:%1\">%2</span>&nbsp;%3")
+                       .arg(SeriesColour(look, colour).name(),
+                            s.asBuilt ? QStringLiteral("- - -") : QStringLiteral("\u2014\u2014"),
+                            Utf8(s.name).toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;")));
+    }
+    return entries.join(QStringLiteral(" &nbsp; "));
+}
+
 QStringList MarkerReadings(const Plot& plot) {
     QStringList lines;
     for (const engine::plot::Marker& m : plot.markers)
@@ -135,9 +151,7 @@ QChart* BuildChart(const Plot& plot, const ChartLook& look) {
     chart->setTitleBrush(look.text);
     chart->setMargins(QMargins(4, 4, 4, 4));
     chart->layout()->setContentsMargins(0, 0, 0, 0);
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->legend()->setFont(Sized(look, kTextPoints));
-    chart->legend()->setLabelColor(look.text);
+    chart->legend()->hide();  // see LegendHtml
 
     // The series map onto value axes; the visible axes are the label axes.
     QAbstractAxis* xData = nullptr;
@@ -164,10 +178,6 @@ QChart* BuildChart(const Plot& plot, const ChartLook& look) {
         chart->addSeries(series);
         series->attachAxis(xData);
         series->attachAxis(yAxes[static_cast<size_t>(axis)]);
-    };
-    const auto hideFromLegend = [&](QAbstractSeries* series) {
-        for (QLegendMarker* marker : chart->legend()->markers(series))
-            marker->setVisible(false);
     };
 
     size_t designed = 0, built = 0;
@@ -199,42 +209,44 @@ QChart* BuildChart(const Plot& plot, const ChartLook& look) {
         rule->append(m.x, y.max);
         attach(rule, m.axis);
         rule->setPen(QPen(look.text, 1, Qt::DashLine));
-        hideFromLegend(rule);
         auto* dot = new QScatterSeries;
         dot->append(m.x, m.y);
         dot->setMarkerSize(8 * look.scale);
         dot->setColor(look.text);
         dot->setBorderColor(look.text);
         attach(dot, m.axis);
-        hideFromLegend(dot);
     }
     return chart;
 }
 
 void RenderPlot(QPainter& painter, const QRectF& target, const Plot& plot, const ChartLook& look) {
-    const QStringList readings = MarkerReadings(plot);
     const QFont font = Sized(look, kTextPoints);
     const QFontMetricsF metrics(font, painter.device());
     const double margin = metrics.height() / 2;
-    const double below = readings.isEmpty() ? 0 : readings.size() * metrics.lineSpacing() + margin;
+    // Below the chart: the legend, then one line per marker, wrapped to the width.
+    QTextDocument below;
+    below.setDocumentMargin(margin);
+    below.setDefaultFont(font);
+    below.setDefaultStyleSheet(QStringLiteral("body { color: %1; }").arg(look.text.name()));
+    QString html = QStringLiteral("<body><p align=\"center\">") + LegendHtml(plot, look) + QStringLiteral("</p>");
+    for (const QString& line : MarkerReadings(plot))
+        html += QStringLiteral("<div>") + line.toHtmlEscaped() + QStringLiteral("</div>");
+    below.setHtml(html + QStringLiteral("</body>"));
+    below.setTextWidth(target.width());
+    const double belowHeight = below.size().height();
     painter.fillRect(target, look.background);
 
     QGraphicsScene scene;
     QChart* chart = BuildChart(plot, look);
     scene.addItem(chart);  // the scene deletes it
-    const QRectF area(0, 0, target.width(), target.height() - below);
+    const QRectF area(0, 0, target.width(), target.height() - belowHeight);
     chart->setGeometry(area);
     chart->layout()->activate();
     scene.render(&painter, QRectF(target.topLeft(), area.size()), area);
 
     painter.save();
-    painter.setFont(font);
-    painter.setPen(look.text);
-    double y = target.top() + area.height() + metrics.ascent();
-    for (const QString& line : readings) {
-        painter.drawText(QPointF(target.left() + margin * 2, y), line);
-        y += metrics.lineSpacing();
-    }
+    painter.translate(target.left(), target.top() + area.height());
+    below.drawContents(&painter);
     painter.restore();
 }
 

@@ -33,10 +33,14 @@ QColor SeriesColour(const ChartLook& look, size_t index);
 
 QChart* BuildChart(const engine::plot::Plot& plot, const ChartLook& look);
 
+// The curves' names with their colours, as rich text that wraps: Qt's own
+// legend cuts long names short when they do not fit in one row.
+QString LegendHtml(const engine::plot::Plot& plot, const ChartLook& look);
+
 // What each marker reads, one line each, in the order of the plot.
 QStringList MarkerReadings(const engine::plot::Plot& plot);
 
-// The chart and its marker readings below it, drawn into `target`.
+// The chart, its legend and its marker readings below it, drawn into `target`.
 void RenderPlot(QPainter& painter, const QRectF& target, const engine::plot::Plot& plot, const ChartLook& look);
 
 }  // namespace forms
