@@ -98,31 +98,12 @@ CFormPanels::CFormPanels(QWidget* dialog, const engine::FormModel& form,
         relayoutQueued_ = true;
         QTimer::singleShot(0, dialog_, [this] {
             relayoutQueued_ = false;
-            if (side_->isVisible())
+            if (side_->isVisible() && PanelHints() != laidOutHints_)
                 Relayout();
         });
     });
     side_->setObjectName(QStringLiteral("SidePanels"));
     side_->setAccessibleName(QStringLiteral("Panels"));
-    auto* layout = new QVBoxLayout(side_);
-    layout->setContentsMargins(0, 0, 0, 0);
-    scroll_ = new QScrollArea(side_);
-    scroll_->setFrameShape(QFrame::NoFrame);
-    scroll_->setWidgetResizable(true);
-    scroll_->setFocusPolicy(Qt::NoFocus);
-    layout->addWidget(scroll_);
-    auto* content = new QWidget;
-    auto* contentLayout = new QVBoxLayout(content);
-    contentLayout->setContentsMargins(6, 6, 6, 6);
-    row_ = new QWidget(content);
-    auto* rowLayout = new QHBoxLayout(row_);
-    rowLayout->setContentsMargins(0, 0, 0, 0);
-    tabs_ = new QTabWidget(content);
-    tabs_->setObjectName(QStringLiteral("PanelTabs"));
-    tabs_->hide();
-    contentLayout->addWidget(row_);
-    contentLayout->addWidget(tabs_);
-    scroll_->setWidget(content);
     side_->hide();
 
     partsAction_ =
@@ -164,6 +145,32 @@ CFormPanels::CFormPanels(QWidget* dialog, const engine::FormModel& form,
 
 CFormPanels::~CFormPanels() = default;
 
+// The panels' area is made with the first panel: until then the form has no
+// widget beyond its template's.
+void CFormPanels::MakeHost() {
+    if (scroll_ != nullptr)
+        return;
+    auto* layout = new QVBoxLayout(side_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    scroll_ = new QScrollArea(side_);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    layout->addWidget(scroll_);
+    auto* content = new QWidget;
+    auto* contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(6, 6, 6, 6);
+    row_ = new QWidget(content);
+    auto* rowLayout = new QHBoxLayout(row_);
+    rowLayout->setContentsMargins(0, 0, 0, 0);
+    tabs_ = new QTabWidget(content);
+    tabs_->setObjectName(QStringLiteral("PanelTabs"));
+    tabs_->hide();
+    contentLayout->addWidget(row_);
+    contentLayout->addWidget(tabs_);
+    scroll_->setWidget(content);
+}
+
 // Open is what the menu says: a panel on a tab that is not current is still open.
 bool CFormPanels::PartsOpen() const {
     return parts_ != nullptr && partsAction_->isChecked();
@@ -174,7 +181,14 @@ bool CFormPanels::PlotOpen() const {
 }
 
 bool CFormPanels::InTabs() const {
-    return tabs_->count() > 0;
+    return tabs_ != nullptr && tabs_->count() > 0;
+}
+
+std::vector<QSize> CFormPanels::PanelHints() const {
+    std::vector<QSize> hints;
+    for (QWidget* panel : OpenPanels())
+        hints.push_back(panel->sizeHint());
+    return hints;
 }
 
 std::vector<QWidget*> CFormPanels::OpenPanels() const {
@@ -188,6 +202,7 @@ std::vector<QWidget*> CFormPanels::OpenPanels() const {
 
 void CFormPanels::SetPartsOpen(bool open) {
     if (open && parts_ == nullptr) {
+        MakeHost();
         parts_ = new CPartsPanel(row_);
         parts_->setAccessibleName(QStringLiteral("Parts panel"));
         parts_->installEventFilter(side_);
@@ -204,6 +219,7 @@ void CFormPanels::SetPartsOpen(bool open) {
 
 void CFormPanels::SetPlotOpen(bool open) {
     if (open && plot_ == nullptr) {
+        MakeHost();
         plot_ = new forms::PlotPanel(row_);
         plot_->setAccessibleName(QStringLiteral("Plot panel"));
         plot_->installEventFilter(side_);
@@ -234,6 +250,8 @@ void CFormPanels::Refresh() {
 
 // Puts the open panels side by side or on a tab each; closed ones are hidden in the row.
 void CFormPanels::Arrange(bool tabs) {
+    if (tabs_ == nullptr)
+        return;
     const std::vector<QWidget*> open = OpenPanels();
     QWidget* current = tabs_->currentWidget();
     while (tabs_->count() > 0) {
@@ -272,6 +290,7 @@ void CFormPanels::Relayout() {
         dialog_->setFixedSize(formSize_);
         return;
     }
+    laidOutHints_ = PanelHints();
     const int margins = 12;  // the content's margins, both sides
     forms::PanelSizes sizes{formSize_, {}, {}};
     QSize largest(0, 0);
@@ -285,7 +304,10 @@ void CFormPanels::Relayout() {
     }
     // A tab area: the largest panel, the tab bar and the frame of the pages.
     const int frame = 2 * tabs_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, tabs_) + 4;
-    sizes.tabs = largest + QSize(margins + frame, margins + frame + tabs_->tabBar()->sizeHint().height());
+    QTabBar probe;  // the height of a tab bar with tabs, whether the area has them now or not
+    probe.setFont(tabs_->font());
+    probe.addTab(QStringLiteral("Parts"));
+    sizes.tabs = largest + QSize(margins + frame, margins + frame + probe.sizeHint().height());
     if (open.size() > 1) {
         // Side by side as one panel, so that the layout's spacing is counted.
         const QSize both(sizes.panels[0].width() + sizes.panels[1].width() - margins,

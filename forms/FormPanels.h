@@ -53,7 +53,9 @@ class CFormPanels {
     bool Below() const { return below_; }
 
   private:
+    void MakeHost();
     std::vector<QWidget*> OpenPanels() const;
+    std::vector<QSize> PanelHints() const;
     void Arrange(bool tabs);
     void Relayout();
     void CopyValues() const;
@@ -72,6 +74,7 @@ class CFormPanels {
     QTabWidget* tabs_ = nullptr;     // or with a tab each
     bool below_ = false;
     bool relayoutQueued_ = false;
+    std::vector<QSize> laidOutHints_;  // the panels' wishes at the last layout
     CPartsPanel* parts_ = nullptr;  // made when first opened
     forms::PlotPanel* plot_ = nullptr;
     QAction* partsAction_ = nullptr;

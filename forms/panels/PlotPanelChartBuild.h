@@ -28,7 +28,7 @@ struct ChartLook {
 
 ChartLook LookFrom(const QPalette& palette, const QFont& programFont);
 
-// The colour of the i-th curve of a plot (its as-built twin shares it, dashed).
+// (PlotPanelChartColours.cpp) The colour of the i-th curve of a plot (its as-built twin shares it, dashed).
 QColor SeriesColour(const ChartLook& look, size_t index);
 
 QChart* BuildChart(const engine::plot::Plot& plot, const ChartLook& look);
