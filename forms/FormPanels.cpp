@@ -33,7 +33,8 @@ namespace {
 // message instead of the chart), so that the window is laid out again.
 class SidePanels : public QWidget {
   public:
-    SidePanels(QWidget* parent, std::function<void()> resized) : QWidget(parent), resized_(std::move(resized)) {}
+    SidePanels(QWidget* parent, std::function<void()> resized)
+        : QWidget(parent), resized_(std::move(resized)) {}
 
   protected:
     void keyPressEvent(QKeyEvent* event) override {
@@ -57,22 +58,22 @@ class SidePanels : public QWidget {
 QMargins FrameOf(const QWidget* window) {
     const QRect frame = window->frameGeometry(), inside = window->geometry();
     if (window->isVisible() && frame != inside)
-        return QMargins(inside.left() - frame.left(), inside.top() - frame.top(), frame.right() - inside.right(),
-                        frame.bottom() - inside.bottom());
+        return QMargins(inside.left() - frame.left(), inside.top() - frame.top(),
+                        frame.right() - inside.right(), frame.bottom() - inside.bottom());
     const QString platform = QGuiApplication::platformName();
     if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
         return {};
     return QMargins(8, 32, 8, 8);
 }
 
-// The first control of a panel that a key can reach.
+// The first control of a panel that a key can reach; a widget that hands its
+// focus to another (the chart's frame to its view) counts as that one.
 QWidget* FirstControl(QWidget* panel) {
     for (QWidget* next = panel->nextInFocusChain(); next != panel; next = next->nextInFocusChain()) {
-        if (!panel->isAncestorOf(next))
-            continue;
-        if (next->isVisibleTo(panel) && next->isEnabled() && (next->focusPolicy() & Qt::TabFocus) &&
-            next->focusProxy() == nullptr)
-            return next;
+        QWidget* target = next->focusProxy() != nullptr ? next->focusProxy() : next;
+        if (panel->isAncestorOf(target) && target->isVisibleTo(panel) && target->isEnabled() &&
+            (target->focusPolicy() & Qt::TabFocus))
+            return target;
     }
     return nullptr;
 }
@@ -374,7 +375,8 @@ bool CFormPanels::MoveFocusBetweenFormAndPanels(bool backwards) {
     }
     if (tabs_->indexOf(stops[next]) >= 0)
         tabs_->setCurrentWidget(stops[next]);
-    if (QWidget* first = FirstControl(stops[next]))
+    QWidget* first = stops[next] == plot_ ? plot_->FirstControl() : FirstControl(stops[next]);
+    if (first != nullptr)
         first->setFocus(Qt::ShortcutFocusReason);
     return true;
 }

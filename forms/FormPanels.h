@@ -75,12 +75,12 @@ class CFormPanels {
     bool below_ = false;
     bool relayoutQueued_ = false;
     std::vector<QSize> laidOutHints_;  // the panels' wishes at the last layout
-    CPartsPanel* parts_ = nullptr;  // made when first opened
+    CPartsPanel* parts_ = nullptr;     // made when first opened
     forms::PlotPanel* plot_ = nullptr;
     QAction* partsAction_ = nullptr;
     QAction* plotAction_ = nullptr;
     std::vector<QAction*> actions_;
-    QAction* paneAction_ = nullptr;  // F6
+    QAction* paneAction_ = nullptr;      // F6
     QAction* backPaneAction_ = nullptr;  // Shift+F6
     QWidget* lastFormFocus_ = nullptr;
 };

@@ -79,7 +79,8 @@ void SaveForms() {
         Save(*form, name);
         // With every panel it has open, in the window and on the screen.
         CFormPanels* panels = form->Panels();
-        const bool parts = panels->MenuActions()[0]->isEnabled(), plot = panels->MenuActions()[1]->isEnabled();
+        const bool parts = panels->MenuActions()[0]->isEnabled(),
+                   plot = panels->MenuActions()[1]->isEnabled();
         if (parts || plot) {
             panels->SetPartsOpen(parts);
             panels->SetPlotOpen(plot);
@@ -87,9 +88,10 @@ void SaveForms() {
             Save(*form, name + QStringLiteral("-panels"));
             SaveScreen(name + QStringLiteral("-panels-screen"));
             const QRect frame = form->frameGeometry(), room = form->screen()->availableGeometry();
-            std::printf("%s %s: frame %dx%d+%d+%d on %dx%d%s%s\n", room.contains(frame) ? "inside " : "OUTSIDE",
-                        qPrintable(name), frame.width(), frame.height(), frame.x(), frame.y(), room.width(),
-                        room.height(), panels->InTabs() ? ", tabs" : "", panels->Below() ? ", below" : "");
+            std::printf("%s %s: frame %dx%d+%d+%d on %dx%d%s%s\n",
+                        room.contains(frame) ? "inside " : "OUTSIDE", qPrintable(name), frame.width(),
+                        frame.height(), frame.x(), frame.y(), room.width(), room.height(),
+                        panels->InTabs() ? ", tabs" : "", panels->Below() ? ", below" : "");
             if (panels->InTabs()) {
                 // F6 twice: into the Parts tab, then into the Plot tab.
                 panels->MoveFocusBetweenFormAndPanels();

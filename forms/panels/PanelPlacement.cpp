@@ -56,20 +56,22 @@ PanelPlacement PlacePanels(const PanelSizes& sizes, const QRect& available, cons
         const QSize wanted = several ? sizes.tabs : sideBySide;
         const int besideWidth = room.width() - sizes.form.width();
         placement.below = besideWidth < std::min(kNarrowestArea, wanted.width());
-        placement.area = placement.below
-                             ? QSize(std::min(wanted.width(), room.width()),
-                                     std::max(0, std::min(wanted.height(), room.height() - sizes.form.height())))
-                             : QSize(std::max(0, std::min(wanted.width(), besideWidth)),
-                                     std::min(wanted.height(), std::max(room.height(), sizes.form.height())));
+        placement.area =
+            placement.below
+                ? QSize(std::min(wanted.width(), room.width()),
+                        std::max(0, std::min(wanted.height(), room.height() - sizes.form.height())))
+                : QSize(std::max(0, std::min(wanted.width(), besideWidth)),
+                        std::min(wanted.height(), std::max(room.height(), sizes.form.height())));
         placement.window = Window(sizes.form, placement.area, placement.below);
     }
     // The frame kept where it is, moved just enough to lie inside the screen.
     const QSize outer(placement.window.width() + frame.left() + frame.right(),
                       placement.window.height() + frame.top() + frame.bottom());
-    placement.position = QPoint(std::clamp(at.x(), available.left(), std::max(available.left(),
-                                                                               available.right() + 1 - outer.width())),
-                                std::clamp(at.y(), available.top(), std::max(available.top(),
-                                                                              available.bottom() + 1 - outer.height())));
+    placement.position =
+        QPoint(std::clamp(at.x(), available.left(),
+                          std::max(available.left(), available.right() + 1 - outer.width())),
+               std::clamp(at.y(), available.top(),
+                          std::max(available.top(), available.bottom() + 1 - outer.height())));
     return placement;
 }
 

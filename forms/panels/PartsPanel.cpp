@@ -110,8 +110,9 @@ bool OverLimit(const std::optional<double>& deviation) {
 // deviation in its Dev. column, an output that gives Error.
 bool ShownInTables(const PartsReport& report, const Mark& mark) {
     const std::string fromForm = " from the form's value";
-    const bool deviation = mark.why.size() > fromForm.size() &&
-                           mark.why.compare(mark.why.size() - fromForm.size(), fromForm.size(), fromForm) == 0;
+    const bool deviation =
+        mark.why.size() > fromForm.size() &&
+        mark.why.compare(mark.why.size() - fromForm.size(), fromForm.size(), fromForm) == 0;
     for (const PartLine& part : report.parts)
         if (part.name == mark.subject && ((!part.standardised && mark.why.rfind("no value", 0) == 0) ||
                                           (deviation && OverLimit(part.deviationPercent))))
@@ -155,14 +156,16 @@ CPartsPanel::CPartsPanel(QWidget* parent) : QWidget(parent) {
     layout->addWidget(summary_);
 
     partsBox_ = new QGroupBox(tr("Parts"), this);
-    partsTable_ = Table(partsBox_, QStringLiteral("Parts"),
-                        {tr("Part"), tr("Form"), tr("Standard"), tr("Tolerance"), tr("Dev."), tr("Better pair")});
+    partsTable_ =
+        Table(partsBox_, QStringLiteral("Parts"),
+              {tr("Part"), tr("Form"), tr("Standard"), tr("Tolerance"), tr("Dev."), tr("Better pair")});
     (new QVBoxLayout(partsBox_))->addWidget(partsTable_, 0, Qt::AlignLeft | Qt::AlignTop);
     partsBox_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     layout->addWidget(partsBox_);
     outputsBox_ = new QGroupBox(tr("As built"), this);
-    outputsTable_ = Table(outputsBox_, QStringLiteral("As built"),
-                          {tr("Output"), tr("Form"), tr("As built"), tr("Dev."), tr("Min - Max"), tr("Most from")});
+    outputsTable_ =
+        Table(outputsBox_, QStringLiteral("As built"),
+              {tr("Output"), tr("Form"), tr("As built"), tr("Dev."), tr("Min - Max"), tr("Most from")});
     (new QVBoxLayout(outputsBox_))->addWidget(outputsTable_, 0, Qt::AlignLeft | Qt::AlignTop);
     outputsBox_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     layout->addWidget(outputsBox_);
@@ -280,7 +283,8 @@ void CPartsPanel::BuildParts() {
         partsTable_->setCellWidget(row, kPartStandard, standard);
         partsTable_->setCellWidget(row, kPartTolerance, tolerance);
         connect(standard, &QComboBox::activated, this, [this, i](int index) { OnStepChosen(i, index); });
-        connect(tolerance, &QComboBox::activated, this, [this, i](int index) { OnToleranceChosen(i, index); });
+        connect(tolerance, &QComboBox::activated, this,
+                [this, i](int index) { OnToleranceChosen(i, index); });
         setTabOrder(previous, standard);
         setTabOrder(standard, tolerance);
         previous = tolerance;

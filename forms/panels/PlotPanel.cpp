@@ -79,8 +79,10 @@ PlotPanelView* PlotPanel::View() {
         auto* layout = static_cast<QVBoxLayout*>(this->layout());
         layout->insertWidget(0, m_view, 1);
         // The chart first: F6 and Tab reach it before the buttons.
-        setTabOrder(m_view, m_savePng);
+        QWidget* chart = m_view->focusProxy() != nullptr ? m_view->focusProxy() : m_view;
         setTabOrder(m_savePng, m_saveSvg);
+        setTabOrder(m_saveSvg, chart);
+        setTabOrder(chart, m_savePng);
         return m_view;
     }
     m_loadError = QStringLiteral("The plot cannot be shown: ") + m_loadError;
@@ -110,6 +112,12 @@ void PlotPanel::Update(const engine::FormModel& form, const engine::FormState& s
     m_message->setVisible(!m_plot);
     m_savePng->setEnabled(m_plot.has_value());
     m_saveSvg->setEnabled(m_plot.has_value());
+}
+
+QWidget* PlotPanel::FirstControl() const {
+    if (m_view != nullptr && m_plot && m_view->isVisibleTo(this))
+        return m_view->focusProxy() != nullptr ? m_view->focusProxy() : m_view;
+    return m_savePng->isEnabled() ? m_savePng : nullptr;
 }
 
 QString PlotPanel::Message() const {

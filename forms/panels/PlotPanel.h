@@ -34,6 +34,9 @@ class PlotPanel : public QWidget {
     QString MarkerReadings() const;
     const std::optional<engine::plot::Plot>& CurrentPlot() const { return m_plot; }
 
+    // Where F6 lands: the chart, or the first button when there is none.
+    QWidget* FirstControl() const;
+
     void ShowReadoutAt(double x);
     // The chart alone, without crosshair, at 1200x800.
     bool SavePng(const QString& path) const;

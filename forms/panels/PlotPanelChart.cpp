@@ -124,7 +124,8 @@ void PlotPanelChart::Draw() {
 
 // A screen reader reads the title, the markers and the readout.
 void PlotPanelChart::Describe() {
-    m_view->setAccessibleName(m_plot ? QStringLiteral("Plot: ") + Utf8(m_plot->title) : QStringLiteral("Plot"));
+    m_view->setAccessibleName(m_plot ? QStringLiteral("Plot: ") + Utf8(m_plot->title)
+                                     : QStringLiteral("Plot"));
     QStringList description;
     if (!m_markers->text().isEmpty())
         description << m_markers->text().split(QLatin1Char('\n'));
@@ -231,8 +232,8 @@ void PlotPanelChart::paintEvent(QPaintEvent* event) {
         return;
     QPainter painter(this);
     const QRect around = m_view->geometry().adjusted(-kFocusFrame, -kFocusFrame, kFocusFrame, kFocusFrame);
-    painter.setPen(QPen(palette().color(QPalette::Highlight), kFocusFrame, Qt::SolidLine, Qt::SquareCap,
-                        Qt::MiterJoin));
+    painter.setPen(
+        QPen(palette().color(QPalette::Highlight), kFocusFrame, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.drawRect(QRectF(around).adjusted(1, 1, -1, -1));
 }
 

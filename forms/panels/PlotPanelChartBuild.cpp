@@ -5,12 +5,12 @@
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
-#include <QTextDocument>
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QPainter>
 #include <QPalette>
 #include <QScatterSeries>
+#include <QTextDocument>
 #include <cmath>
 
 #include "engine/plot/PlotText.h"
@@ -185,7 +185,8 @@ void RenderPlot(QPainter& painter, const QRectF& target, const Plot& plot, const
     below.setDocumentMargin(margin);
     below.setDefaultFont(font);
     below.setDefaultStyleSheet(QStringLiteral("body { color: %1; }").arg(look.text.name()));
-    QString html = QStringLiteral("<body><p align=\"center\">") + LegendHtml(plot, look) + QStringLiteral("</p>");
+    QString html =
+        QStringLiteral("<body><p align=\"center\">") + LegendHtml(plot, look) + QStringLiteral("</p>");
     for (const QString& line : MarkerReadings(plot))
         html += QStringLiteral("<div>") + line.toHtmlEscaped() + QStringLiteral("</div>");
     below.setHtml(html + QStringLiteral("</body>"));

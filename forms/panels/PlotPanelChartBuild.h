@@ -41,6 +41,7 @@ QString LegendHtml(const engine::plot::Plot& plot, const ChartLook& look);
 QStringList MarkerReadings(const engine::plot::Plot& plot);
 
 // The chart, its legend and its marker readings below it, drawn into `target`.
-void RenderPlot(QPainter& painter, const QRectF& target, const engine::plot::Plot& plot, const ChartLook& look);
+void RenderPlot(QPainter& painter, const QRectF& target, const engine::plot::Plot& plot,
+                const ChartLook& look);
 
 }  // namespace forms

@@ -39,17 +39,17 @@ ChartLook LookFrom(const QPalette& palette, const QFont& programFont) {
     look.background = palette.color(QPalette::Base);
     look.dark = Luminance(look.background) < 0.18;
     look.text = StandingOut(palette.color(QPalette::Text), look.background, 7);
-    look.grid = StandingOut(look.dark ? QColor(0x60, 0x60, 0x60) : QColor(0xc8, 0xc8, 0xc8), look.background,
-                            1.6);
+    look.grid =
+        StandingOut(look.dark ? QColor(0x60, 0x60, 0x60) : QColor(0xc8, 0xc8, 0xc8), look.background, 1.6);
     return look;
 }
 
 QColor SeriesColour(const ChartLook& look, size_t index) {
     // Blue, red, green, purple, orange: each picked for its ground, then made sure of.
-    static const QColor onLight[] = {{0x1f, 0x5f, 0xa8}, {0xc8, 0x33, 0x1e}, {0x2a, 0x7a, 0x3a},
-                                     {0x8a, 0x3f, 0xa8}, {0xa8, 0x5a, 0x00}};
-    static const QColor onDark[] = {{0x7f, 0xb2, 0xff}, {0xff, 0x8a, 0x70}, {0x7c, 0xd0, 0x8a},
-                                    {0xd3, 0x9b, 0xff}, {0xff, 0xc0, 0x5a}};
+    static const QColor onLight[] = {
+        {0x1f, 0x5f, 0xa8}, {0xc8, 0x33, 0x1e}, {0x2a, 0x7a, 0x3a}, {0x8a, 0x3f, 0xa8}, {0xa8, 0x5a, 0x00}};
+    static const QColor onDark[] = {
+        {0x7f, 0xb2, 0xff}, {0xff, 0x8a, 0x70}, {0x7c, 0xd0, 0x8a}, {0xd3, 0x9b, 0xff}, {0xff, 0xc0, 0x5a}};
     const QColor& colour = (look.dark ? onDark : onLight)[index % std::size(onLight)];
     return StandingOut(colour, look.background, kSeriesContrast);
 }

@@ -152,8 +152,8 @@ TEST(PanelsOnScreen, ChartKeepsItsFontUnderDesktopFontsAndPalettes) {
                     continue;
                 panel.show();
                 QApplication::processEvents();
-                const std::string where = std::string(model->alias) + " at " + std::to_string(points) + " pt" +
-                                          (dark ? ", dark" : "");
+                const std::string where = std::string(model->alias) + " at " + std::to_string(points) +
+                                          " pt" + (dark ? ", dark" : "");
                 const auto* view = panel.findChild<QGraphicsView*>();
                 ASSERT_NE(view, nullptr);
                 for (const QString& text : SceneTexts(view))
@@ -162,7 +162,8 @@ TEST(PanelsOnScreen, ChartKeepsItsFontUnderDesktopFontsAndPalettes) {
                 for (QGraphicsItem* item : view->scene()->items()) {
                     auto* text = dynamic_cast<QGraphicsTextItem*>(item);
                     if (text != nullptr && text->isVisible()) {
-                        EXPECT_LE(text->font().pointSizeF(), 9.0) << where << ": " << text->toPlainText().toStdString();
+                        EXPECT_LE(text->font().pointSizeF(), 9.0)
+                            << where << ": " << text->toPlainText().toStdString();
                     }
                 }
             }

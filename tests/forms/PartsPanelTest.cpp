@@ -6,10 +6,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 
@@ -74,8 +74,8 @@ TEST_F(PartsPanelTest, ShowsStandardValuesStepsAndPutsThemIntoTheForm) {
         chain << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    EXPECT_EQ(chain, (QStringList{"SeriesR", "SeriesC", "StandardR1", "ToleranceR1", "StandardR2", "ToleranceR2",
-                                  "StandardC", "ToleranceC", "UseStandardValues"}));
+    EXPECT_EQ(chain, (QStringList{"SeriesR", "SeriesC", "StandardR1", "ToleranceR1", "StandardR2",
+                                  "ToleranceR2", "StandardC", "ToleranceC", "UseStandardValues"}));
 
     // The key Up steps R1 to the standard value below.
     r1->setFocus();

@@ -14,8 +14,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cmath>
 #include <QtSvg/QSvgRenderer>
+#include <cmath>
 
 #include "engine/Forms.h"
 #include "engine/Recalculation.h"
@@ -149,7 +149,8 @@ TEST(PlotPanel, ReadoutAndSavedFiles) {
     ASSERT_TRUE(panel.SavePng(png));
     EXPECT_EQ(QImage(png), saved);
     // The readout and the markers reach a screen reader.
-    EXPECT_TRUE(chart->accessibleDescription().contains(panel.Readout())) << chart->accessibleDescription().toStdString();
+    EXPECT_TRUE(chart->accessibleDescription().contains(panel.Readout()))
+        << chart->accessibleDescription().toStdString();
     EXPECT_TRUE(chart->accessibleDescription().contains(QStringLiteral("7.23 kHz")));
     QSvgRenderer renderer(svg);
     EXPECT_TRUE(renderer.isValid());
@@ -213,7 +214,8 @@ TEST(PlotPanel, SeriesColoursStandOutOnTheirGround) {
         for (size_t i = 0; i < 5; ++i) {
             const QColor colour = forms::SeriesColour(look, i);
             const double a = luminance(colour), b = luminance(look.background);
-            EXPECT_GE((std::max(a, b) + 0.05) / (std::min(a, b) + 0.05), 3.0) << i << (look.dark ? " dark" : "");
+            EXPECT_GE((std::max(a, b) + 0.05) / (std::min(a, b) + 0.05), 3.0)
+                << i << (look.dark ? " dark" : "");
             seen.insert(colour.rgb());
         }
         EXPECT_EQ(seen.size(), 5);
