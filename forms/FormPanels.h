@@ -1,8 +1,10 @@
 #pragma once
 // What a form offers beside its own controls: the Parts and Plot panels to
-// its right, and a context menu that also copies its values and its SPICE
-// netlist. Closed, the panels take nothing from the form: its size, its
-// controls and its Tab chain are the template's.
+// its right (or, where the screen has no room for that, in tabs or below
+// it, scrolling if need be: see PanelPlacement.h), and a context menu that
+// also copies its values and its SPICE netlist. Closed, the panels take
+// nothing from the form: its size, its controls and its Tab chain are the
+// template's.
 
 #include <QWidget>
 #include <functional>
@@ -14,6 +16,8 @@
 class QAction;
 class QKeyEvent;
 class QMenu;
+class QScrollArea;
+class QTabWidget;
 class CPartsPanel;
 namespace forms {
 class PlotPanel;
@@ -34,8 +38,9 @@ class CFormPanels {
     // The form's keys also where an edit field takes them for itself (on X11
     // Ctrl+E moves to the end of the line): true when one was triggered.
     bool TriggerKey(const QKeyEvent* event);
-    // F6 / Shift+F6: between the form's controls and the open panels.
-    bool MoveFocusBetweenFormAndPanels();
+    // F6 / Shift+F6: from the form to the first control of each open panel
+    // in turn, and back to the control the form had.
+    bool MoveFocusBetweenFormAndPanels(bool backwards = false);
 
     bool PartsOpen() const;
     bool PlotOpen() const;
@@ -43,8 +48,15 @@ class CFormPanels {
     void SetPlotOpen(bool open);
     const std::vector<QAction*>& MenuActions() const { return actions_; }
     QWidget* Side() const { return side_; }
+    // Whether the panels share one area with a tab each, and whether they stand below the form.
+    bool InTabs() const;
+    bool Below() const { return below_; }
 
   private:
+    void MakeHost();
+    std::vector<QWidget*> OpenPanels() const;
+    std::vector<QSize> PanelHints() const;
+    void Arrange(bool tabs);
     void Relayout();
     void CopyValues() const;
     void CopyNetlist() const;
@@ -57,11 +69,18 @@ class CFormPanels {
     engine::FormState state_;
     QSize formSize_;
     QWidget* side_ = nullptr;
-    CPartsPanel* parts_ = nullptr;  // made when first opened
+    QScrollArea* scroll_ = nullptr;  // scrolls where the screen has no room for the panels whole
+    QWidget* row_ = nullptr;         // the panels side by side
+    QTabWidget* tabs_ = nullptr;     // or with a tab each
+    bool below_ = false;
+    bool relayoutQueued_ = false;
+    std::vector<QSize> laidOutHints_;  // the panels' wishes at the last layout
+    CPartsPanel* parts_ = nullptr;     // made when first opened
     forms::PlotPanel* plot_ = nullptr;
     QAction* partsAction_ = nullptr;
     QAction* plotAction_ = nullptr;
     std::vector<QAction*> actions_;
-    QAction* paneAction_ = nullptr;
+    QAction* paneAction_ = nullptr;      // F6
+    QAction* backPaneAction_ = nullptr;  // Shift+F6
     QWidget* lastFormFocus_ = nullptr;
 };

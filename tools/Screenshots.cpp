@@ -11,12 +11,14 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
+#include <QThread>
 #include <QTimer>
 #include <cstdio>
 
 #include "app/FormTable.h"
 #include "app/MainDlg.h"
 #include "forms/CalcFormDlg.h"
+#include "forms/FormPanels.h"
 #include "platform/AppLook.h"
 #include "platform/HelpWindow.h"
 #include "tools/DarkPalette.h"
@@ -31,8 +33,6 @@ void Save(QWidget& window, const QString& name) {
     const QString path = gFolder.filePath(name + QStringLiteral(".png"));
     if (!window.grab().save(path))
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    else
-        std::printf("%s\n", qPrintable(path));
 }
 
 // A window together with the menu it has open, on a transparent ground.
@@ -53,13 +53,53 @@ void SaveWithMenu(QWidget& window, QWidget& menu, const QString& name) {
         std::printf("%s\n", qPrintable(path));
 }
 
+// The whole screen, window manager's frames and all.
+void SaveScreen(const QString& name) {
+    const QString path = gFolder.filePath(name + QStringLiteral(".png"));
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen->grabWindow(0).save(path))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+}
+
+// Lets the window manager place and frame a window.
+void Settle() {
+    for (int i = 0; i < 10; ++i) {
+        QApplication::processEvents();
+        QThread::msleep(30);
+    }
+}
+
 void SaveForms() {
     for (const FormCommand& command : FormCommands()) {
         if (command.create == nullptr)
             continue;
         std::unique_ptr<CCalcFormDlg> form = command.create();
         form->Create(nullptr);
-        Save(*form, QString::fromLatin1(command.className));
+        const QString name = QString::fromLatin1(command.className);
+        Save(*form, name);
+        // With every panel it has open, in the window and on the screen.
+        CFormPanels* panels = form->Panels();
+        const bool parts = panels->MenuActions()[0]->isEnabled(),
+                   plot = panels->MenuActions()[1]->isEnabled();
+        if (parts || plot) {
+            panels->SetPartsOpen(parts);
+            panels->SetPlotOpen(plot);
+            Settle();
+            Save(*form, name + QStringLiteral("-panels"));
+            SaveScreen(name + QStringLiteral("-panels-screen"));
+            const QRect frame = form->frameGeometry(), room = form->screen()->availableGeometry();
+            std::printf("%s %s: frame %dx%d+%d+%d on %dx%d%s%s\n",
+                        room.contains(frame) ? "inside " : "OUTSIDE", qPrintable(name), frame.width(),
+                        frame.height(), frame.x(), frame.y(), room.width(), room.height(),
+                        panels->InTabs() ? ", tabs" : "", panels->Below() ? ", below" : "");
+            if (panels->InTabs()) {
+                // F6 twice: into the Parts tab, then into the Plot tab.
+                panels->MoveFocusBetweenFormAndPanels();
+                panels->MoveFocusBetweenFormAndPanels();
+                Settle();
+                Save(*form, name + QStringLiteral("-panels-plot"));
+            }
+        }
         form->close();
     }
 }
@@ -117,9 +157,12 @@ int main(int argc, char* argv[]) {
     QStringList arguments = QApplication::arguments().mid(1);
     if (arguments.removeAll(QStringLiteral("--dark")) > 0)
         QApplication::setPalette(tools::DarkPalette());
+    const bool formsOnly = arguments.removeAll(QStringLiteral("--forms")) > 0;
     gFolder = QDir(arguments.isEmpty() ? QStringLiteral("shots") : arguments.first());
     QDir().mkpath(gFolder.path());
     SaveForms();
+    if (formsOnly)
+        return 0;
     SaveHelp();
     SaveShell();
     return 0;

@@ -13,7 +13,7 @@ packages=(
   libxcb1-dev
   libqt6opengl6-dev
   nlohmann-json3-dev libcli11-dev ngspice qt6-charts-dev
-  openbox xdotool x11-utils imagemagick
+  openbox xdotool x11-utils imagemagick qt6ct
   python3-pyatspi at-spi2-core dbus-bin
 )
 missing=()

@@ -1,23 +1,25 @@
 #pragma once
-// The Parts panel beside a form: the standard value of each of its parts,
-// what the circuit does with them and how far the tolerances move it. It
-// follows the form: the dialog calls Update after every recalculation.
+// The Parts panel beside a form: the standard value and tolerance of each of
+// its parts, what the circuit does with them and how far the tolerances move
+// it, in two tables. It follows the form: the dialog calls Update after
+// every recalculation. The panel is a column of sections; AddSection puts
+// another one (a search for better combinations, say) above its button.
 
 #include <QMetaType>
 #include <QWidget>
 #include <map>
 #include <string>
-#include <vector>
 
 #include "engine/FormModel.h"
 #include "engine/Recalculation.h"
 #include "engine/parts/PartsReport.h"
 
 class QComboBox;
-class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QTableWidget;
+class QVBoxLayout;
 
 Q_DECLARE_METATYPE(engine::FormState)
 
@@ -29,53 +31,45 @@ class CPartsPanel : public QWidget {
 
     void Update(const engine::FormModel& form, const engine::FormState& state);
     const engine::parts::PartsReport& Report() const { return report_; }
+    const engine::FormModel* Form() const { return form_; }
+    const engine::FormState& State() const { return state_; }
+    // The series, steps and tolerances chosen in the panel.
+    engine::parts::PartsOptions Options() const;
+
+    void AddSection(QWidget* section);
 
   signals:
     // "Use standard values": the form with its parts at the values shown and
     // the mode that takes them as inputs, recalculated once.
     void StandardValuesRequested(const engine::FormState& state);
+    // After each new analysis (another form state, series, step or tolerance).
+    void Refreshed();
 
   private:
-    struct PartRow {
-        QLabel* name;
-        QLabel* form;
-        QComboBox* standard;
-        QLabel* deviation;
-        QLabel* pair;
-    };
-    struct OutputRow {
-        QLabel* name;
-        QLabel* form;
-        QLabel* nominal;
-        QLabel* deviation;
-        QLabel* range;
-        QLabel* most;
-    };
-
-    engine::parts::PartsOptions Options() const;
     void Refresh();
-    void BuildRows();
+    void BuildParts();
     void FillParts();
     void FillOutputs();
     void FillMarks();
     void OnSeriesChanged();
     void OnStepChosen(size_t part, int index);
-    void OnUseStandardValues();
+    void OnToleranceChosen(size_t part, int index);
+    QComboBox* CellChooser(size_t part, int column) const;
 
     const engine::FormModel* form_ = nullptr;
     engine::FormState state_;
     engine::parts::PartsReport report_;
     std::map<std::string, int> steps_;
+    std::map<std::string, double> tolerances_;  // those set in the panel, by part name
 
+    QVBoxLayout* sections_;
     QComboBox* seriesR_;
     QComboBox* seriesC_;
     QLabel* summary_;
     QGroupBox* partsBox_;
-    QGridLayout* partsGrid_;
+    QTableWidget* partsTable_;
     QGroupBox* outputsBox_;
-    QGridLayout* outputsGrid_;
+    QTableWidget* outputsTable_;
     QLabel* marks_;
     QPushButton* useStandard_;
-    std::vector<PartRow> partRows_;
-    std::vector<OutputRow> outputRows_;
 };

@@ -11,9 +11,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "engine/plot/PlotFiles.h"
 #include "engine/plot/Plots.h"
 #include "forms/panels/PlotPanelView.h"
+#include "forms/panels/PlotPoints.h"
 
 namespace forms {
 
@@ -31,6 +31,9 @@ QStringList ViewLibraryPlaces() {
 #endif
     return places;
 }
+
+// Saved pictures: the chart alone, large enough for a report.
+constexpr QSize kSavedSize(1200, 800);
 
 }  // namespace
 
@@ -75,7 +78,11 @@ PlotPanelView* PlotPanel::View() {
         m_loadError.clear();
         auto* layout = static_cast<QVBoxLayout*>(this->layout());
         layout->insertWidget(0, m_view, 1);
-        setTabOrder(m_view, m_savePng);
+        // The chart first: F6 and Tab reach it before the buttons.
+        QWidget* chart = m_view->focusProxy() != nullptr ? m_view->focusProxy() : m_view;
+        setTabOrder(m_savePng, m_saveSvg);
+        setTabOrder(m_saveSvg, chart);
+        setTabOrder(chart, m_savePng);
         return m_view;
     }
     m_loadError = QStringLiteral("The plot cannot be shown: ") + m_loadError;
@@ -86,6 +93,12 @@ void PlotPanel::Update(const engine::FormModel& form, const engine::FormState& s
                        const engine::FormState* asBuilt) {
     engine::plot::PlotResult result = engine::plot::MakePlot(form, state, asBuilt);
     m_plot = std::move(result.plot);
+    if (m_plot) {
+        if (std::optional<std::string> why = WhyNotDrawable(*m_plot)) {
+            m_plot.reset();
+            result.message = *why;
+        }
+    }
     PlotPanelView* view = m_plot ? View() : m_view;
     if (m_plot && view == nullptr) {
         m_plot.reset();
@@ -99,6 +112,12 @@ void PlotPanel::Update(const engine::FormModel& form, const engine::FormState& s
     m_message->setVisible(!m_plot);
     m_savePng->setEnabled(m_plot.has_value());
     m_saveSvg->setEnabled(m_plot.has_value());
+}
+
+QWidget* PlotPanel::FirstControl() const {
+    if (m_view != nullptr && m_plot && m_view->isVisibleTo(this))
+        return m_view->focusProxy() != nullptr ? m_view->focusProxy() : m_view;
+    return m_savePng->isEnabled() ? m_savePng : nullptr;
 }
 
 QString PlotPanel::Message() const {
@@ -115,17 +134,15 @@ void PlotPanel::ShowReadoutAt(double x) {
 }
 
 bool PlotPanel::SavePng(const QString& path) const {
-    return m_view != nullptr && m_plot && m_view->grab().save(path, "PNG");
+    return m_view != nullptr && m_plot && m_view->SavePicture(path, false, kSavedSize);
 }
 
 bool PlotPanel::SaveSvg(const QString& path) const {
-    if (!m_plot)
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const std::string svg = engine::plot::PlotSvg(*m_plot);
-    return file.write(svg.data(), static_cast<qint64>(svg.size())) == static_cast<qint64>(svg.size());
+    return m_view != nullptr && m_plot && m_view->SavePicture(path, true, kSavedSize);
+}
+
+QString PlotPanel::MarkerReadings() const {
+    return m_view != nullptr && m_plot ? m_view->MarkerReadings() : QString();
 }
 
 void PlotPanel::AskAndSavePng() {

@@ -31,9 +31,14 @@ class PlotPanel : public QWidget {
     bool HasCurve() const { return m_plot.has_value(); }
     QString Message() const;
     QString Readout() const;
+    QString MarkerReadings() const;
     const std::optional<engine::plot::Plot>& CurrentPlot() const { return m_plot; }
 
+    // Where F6 lands: the chart, or the first button when there is none.
+    QWidget* FirstControl() const;
+
     void ShowReadoutAt(double x);
+    // The chart alone, without crosshair, at 1200x800.
     bool SavePng(const QString& path) const;
     bool SaveSvg(const QString& path) const;
 

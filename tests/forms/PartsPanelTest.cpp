@@ -6,9 +6,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTest>
 
 #include "engine/Recalculation.h"
@@ -18,6 +20,8 @@
 #include "forms/panels/PartsPanel.h"
 
 namespace {
+
+using engine::parts::OutputLine;
 
 // The 555 astable asked for 1 kHz at 60 %: R1 28.86 K and R2 57.72 K, no standard values.
 engine::FormState AstableForOneKilohertz() {
@@ -55,18 +59,23 @@ TEST_F(PartsPanelTest, ShowsStandardValuesStepsAndPutsThemIntoTheForm) {
     ASSERT_NE(r1, nullptr);
     EXPECT_EQ(r1->currentText(), QStringLiteral("30.00 K"));
     EXPECT_EQ(Child<QComboBox>(panel, "StandardR2")->currentText(), QStringLiteral("56.00 K"));
-    EXPECT_TRUE(Child<QLabel>(panel, "Marks")->text().contains(QStringLiteral("R1: +3.95 %")));
+    // The deviation is in the table, as a table to assistive tools, and not repeated below it.
+    auto* parts = Child<QTableWidget>(panel, "Parts");
+    ASSERT_NE(parts, nullptr);
+    EXPECT_EQ(parts->item(0, 4)->text(), QStringLiteral("+3.95 %"));
+    EXPECT_TRUE(parts->item(0, 4)->font().bold());
+    EXPECT_FALSE(Child<QLabel>(panel, "Marks")->text().contains(QStringLiteral("+3.95 %")));
 
-    // Tab runs from the series through every part to the button.
+    // Tab runs from the series through every part and its tolerance to the button.
     QComboBox* seriesR = Child<QComboBox>(panel, "SeriesR");
     seriesR->setFocus();
     QStringList chain;
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 9; ++i) {
         chain << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    EXPECT_EQ(chain, (QStringList{"SeriesR", "SeriesC", "StandardR1", "StandardR2", "StandardC",
-                                  "UseStandardValues"}));
+    EXPECT_EQ(chain, (QStringList{"SeriesR", "SeriesC", "StandardR1", "ToleranceR1", "StandardR2",
+                                  "ToleranceR2", "StandardC", "ToleranceC", "UseStandardValues"}));
 
     // The key Up steps R1 to the standard value below.
     r1->setFocus();
@@ -83,12 +92,63 @@ TEST_F(PartsPanelTest, ShowsStandardValuesStepsAndPutsThemIntoTheForm) {
     EXPECT_EQ(state.texts[astable555::kR1], "27.00 K");
     EXPECT_EQ(state.texts[astable555::kR2], "56.00 K");
 
-    // No text is cut: every label gets at least the width it asks for.
+    // No text is cut: every label and every table column gets what it asks for,
+    // also after another series made the values longer.
+    seriesR->setCurrentIndex(seriesR->findText(QStringLiteral("E192")));
+    QApplication::processEvents();
     for (const QLabel* label : panel.findChildren<QLabel*>()) {
-        if (label->isVisible()) {
+        if (label->isVisible() && !label->wordWrap()) {
             EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
         }
     }
+    for (const QTableWidget* table : panel.findChildren<QTableWidget*>()) {
+        for (int row = 0; row < table->rowCount(); ++row)
+            for (int column = 0; column < table->columnCount(); ++column) {
+                const QTableWidgetItem* item = table->item(row, column);
+                if (item != nullptr) {
+                    EXPECT_GE(table->columnWidth(column),
+                              QFontMetrics(item->font()).horizontalAdvance(item->text()))
+                        << item->text().toStdString();
+                }
+            }
+        EXPECT_GE(table->height(), table->viewport()->height()) << table->objectName().toStdString();
+        EXPECT_FALSE(table->verticalScrollBar()->isVisible());
+    }
+}
+
+// A tolerance set for a part widens what the circuit does by exactly that
+// part's share, and is remembered for that form's part.
+TEST_F(PartsPanelTest, ToleranceOfEachPartIsSetAndRemembered) {
+    const auto spreadOf = [](const CPartsPanel& panel, const char* output) {
+        for (const OutputLine& line : panel.Report().outputs)
+            if (line.name == output)
+                return line.max - line.min;
+        return -1.0;
+    };
+    double wide = 0;
+    {
+        CPartsPanel panel;
+        panel.Update(Astable555Model(), AstableForOneKilohertz());
+        QComboBox* tolerance = Child<QComboBox>(panel, "ToleranceC");
+        ASSERT_NE(tolerance, nullptr);
+        EXPECT_EQ(tolerance->currentText(), QStringLiteral("10 %"));  // capacitors unless told
+        const double before = spreadOf(panel, "F");
+        tolerance->setFocus();
+        QTest::keyClick(tolerance, Qt::Key_Down);  // 20 %
+        EXPECT_EQ(panel.Report().parts[2].tolerancePercent, 20);
+        wide = spreadOf(panel, "F");
+        EXPECT_GT(wide, before * 1.5);
+        // F = 1.44 / ((R1 + 2 R2) C): C alone at +-20 % spans 1/0.8 - 1/1.2 of F's nominal, at least.
+        double nominal = 0;
+        for (const OutputLine& line : panel.Report().outputs)
+            nominal = line.name == "F" ? line.nominal : nominal;
+        EXPECT_GE(wide, nominal * (1 / 0.8 - 1 / 1.2) * 0.999);
+    }
+    CPartsPanel again;
+    again.Update(Astable555Model(), AstableForOneKilohertz());
+    EXPECT_EQ(Child<QComboBox>(again, "ToleranceC")->currentText(), QStringLiteral("20 %"));
+    EXPECT_DOUBLE_EQ(spreadOf(again, "F"), wide);
+    EXPECT_EQ(Child<QComboBox>(again, "ToleranceR1")->currentText(), QStringLiteral("5 %"));
 }
 
 TEST_F(PartsPanelTest, RemembersTheSeriesAndSaysWhenAFormHasNoParts) {

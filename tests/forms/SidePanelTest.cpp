@@ -5,15 +5,19 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QGraphicsView>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
 #include "app/FormTable.h"
 #include "forms/FormPanels.h"
 #include "forms/oscillators/Astable555Dlg.h"
+#include "forms/panels/PanelPlacement.h"
+#include "forms/panels/PlotPanel.h"
 #include "forms/passive/DecibelDlg.h"
 #include "forms/semiconductors/ClassAAmpDlg.h"
 #include "res/menus/CommandIds.h"
@@ -88,6 +92,78 @@ TEST(SidePanels, KeysOpenThePanelsAndMoveTheFocusIntoThem) {
     Press(Qt::Key_P, Qt::ControlModifier);
     EXPECT_FALSE(form.Panels()->Side()->isVisible());
     EXPECT_EQ(form.size(), size);
+}
+
+// F6 goes from the form to the first control of each open panel in turn
+// (showing its tab where they share one area) and back; Shift+F6 the other
+// way. The focus lands as from the keyboard, so that the style draws it, and
+// the chart shows its readout and moves it with the arrow keys.
+TEST(SidePanels, F6VisitsTheFirstControlOfEachPanel) {
+    CClassAAmpDlg form;  // too wide for both panels side by side on this screen
+    Activate(form);
+    QWidget* field = QApplication::focusWidget();
+    form.Panels()->SetPartsOpen(true);
+    form.Panels()->SetPlotOpen(true);
+    QApplication::processEvents();
+    ASSERT_TRUE(form.Panels()->InTabs());
+    auto* tabs = form.Panels()->Side()->findChild<QTabWidget*>();
+    const forms::PlotPanel* plot = nullptr;  // no meta-object of its own: findChild would take any widget
+    for (QWidget* widget : form.Panels()->Side()->findChildren<QWidget*>())
+        plot = plot != nullptr ? plot : dynamic_cast<forms::PlotPanel*>(widget);
+    ASSERT_TRUE(tabs && plot);
+    const std::vector<QString> forwards{"SeriesR", "Plot", field->objectName(), "SeriesR"};
+    for (const QString& expected : forwards) {
+        Press(Qt::Key_F6);
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        const QString landed =
+            qobject_cast<QGraphicsView*>(focus) ? QStringLiteral("Plot") : focus->objectName();
+        EXPECT_EQ(landed, expected) << focus->metaObject()->className();
+        EXPECT_TRUE(focus->isVisible()) << landed.toStdString();
+        EXPECT_TRUE(form.testAttribute(Qt::WA_KeyboardFocusChange));
+        if (landed == "Plot") {
+            EXPECT_EQ(tabs->currentWidget(), plot);
+            const QString readout = plot->Readout();
+            EXPECT_FALSE(readout.isEmpty());
+            Press(Qt::Key_Left);
+            EXPECT_NE(plot->Readout(), readout);
+        }
+    }
+    Press(Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), field);
+    Press(Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_TRUE(qobject_cast<QGraphicsView*>(QApplication::focusWidget()) != nullptr);
+}
+
+// Where the panels go for a form of 500x400 and panels of 400x500 and
+// 600x450, by the room the screen has (no frame; the window was at 700,300).
+TEST(SidePanels, PlacementByTheRoomOnTheScreen) {
+    const forms::PanelSizes sizes{{500, 400}, {{400, 500}, {600, 450}}, {620, 540}};
+    const struct {
+        QSize screen;
+        bool tabs, below;
+        QSize window;
+    } cases[] = {
+        {{1600, 900}, false, false, {1500, 500}},  // side by side
+        {{1366, 768}, true, false, {1120, 540}},   // one area with a tab each
+        {{1000, 1200}, false, true, {1000, 900}},  // side by side below the form
+        {{700, 1000}, true, true, {620, 940}},     // tabs below the form
+        {{800, 600}, true, true, {620, 600}},      // below, scrolling in what is left
+        {{1000, 500}, true, false, {1000, 500}},   // beside, scrolling
+    };
+    for (const auto& c : cases) {
+        const QRect screen(QPoint(0, 0), c.screen);
+        const forms::PanelPlacement placed = forms::PlacePanels(sizes, screen, QMargins(), QPoint(700, 300));
+        const std::string where = std::to_string(c.screen.width()) + "x" + std::to_string(c.screen.height());
+        EXPECT_EQ(placed.tabs, c.tabs) << where;
+        EXPECT_EQ(placed.below, c.below) << where;
+        EXPECT_EQ(placed.window, c.window) << where;
+        EXPECT_TRUE(screen.contains(QRect(placed.position, placed.window))) << where;
+    }
+    // A frame counts: a window that would fit without its title bar goes into tabs.
+    const forms::PanelPlacement framed =
+        forms::PlacePanels(sizes, QRect(0, 0, 1600, 510), QMargins(4, 24, 4, 4), QPoint(0, 0));
+    EXPECT_TRUE(framed.tabs || framed.below);
 }
 
 TEST(SidePanels, StandardValuesGoIntoTheFormInItsAsBuiltMode) {

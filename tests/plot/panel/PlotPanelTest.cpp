@@ -15,11 +15,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtSvg/QSvgRenderer>
+#include <cmath>
 
 #include "engine/Forms.h"
 #include "engine/Recalculation.h"
 #include "engine/plot/Plots.h"
 #include "forms/panels/PlotPanel.h"
+#include "forms/panels/PlotPanelChartBuild.h"
+#include "forms/panels/PlotPoints.h"
 
 namespace {
 
@@ -126,7 +129,7 @@ TEST(PlotPanel, ReadoutAndSavedFiles) {
     panel.Update(form, engine::OpenedState(form));
     const engine::plot::Plot& plot = *panel.CurrentPlot();
     panel.ShowReadoutAt(plot.markers.front().x);
-    EXPECT_EQ(panel.Readout(), QString::fromUtf8("Frequency 7.23 kHz: Gain -3.01 dB, Phase -45°"));
+    EXPECT_EQ(panel.Readout(), QString::fromUtf8("Frequency 7.23 kHz: Gain -3.01 dB; Phase -45°"));
     QWidget* chart = panel.findChild<QGraphicsView*>();
     ASSERT_NE(chart, nullptr);
     chart->setFocus();
@@ -137,9 +140,18 @@ TEST(PlotPanel, ReadoutAndSavedFiles) {
     QTemporaryDir dir;
     const QString png = dir.filePath(QStringLiteral("plot.png")),
                   svg = dir.filePath(QStringLiteral("plot.svg"));
+    // The chart alone at 1200x800: the crosshair the keys moved is not in it.
     ASSERT_TRUE(panel.SavePng(png));
     ASSERT_TRUE(panel.SaveSvg(svg));
-    EXPECT_FALSE(QImage(png).isNull());
+    const QImage saved(png);
+    EXPECT_EQ(saved.size(), QSize(1200, 800));
+    QTest::keyClick(chart, Qt::Key_Right, Qt::ShiftModifier);
+    ASSERT_TRUE(panel.SavePng(png));
+    EXPECT_EQ(QImage(png), saved);
+    // The readout and the markers reach a screen reader.
+    EXPECT_TRUE(chart->accessibleDescription().contains(panel.Readout()))
+        << chart->accessibleDescription().toStdString();
+    EXPECT_TRUE(chart->accessibleDescription().contains(QStringLiteral("7.23 kHz")));
     QSvgRenderer renderer(svg);
     EXPECT_TRUE(renderer.isValid());
     QImage drawn(720, 440, QImage::Format_ARGB32);
@@ -149,4 +161,63 @@ TEST(PlotPanel, ReadoutAndSavedFiles) {
     painter.end();
     Keep(drawn, QStringLiteral("CRcLowPassDlg-svg"));
     EXPECT_GT(Colours(drawn), 20);
+}
+
+// A curve that is not a number anywhere (class A at Vcc = 1e18), or a plot
+// with points Qt Charts would drop: no crash, and the reason where there is
+// nothing to draw.
+TEST(PlotPanel, NonFinitePointsNeverReachTheChart) {
+    const engine::FormModel& classA = *engine::FindForm("class-a-amp");
+    engine::FormState state = engine::OpenedState(classA);
+    state.texts[static_cast<size_t>(classA.FieldIndexByName("Vcc"))] = "1e18";
+    state.texts = engine::Recalculate(classA, state).texts;
+    forms::PlotPanel panel;
+    panel.resize(640, 460);
+    panel.show();
+    panel.Update(classA, state);
+    QApplication::processEvents();
+    if (!panel.HasCurve()) {
+        EXPECT_FALSE(panel.Message().isEmpty());
+    }
+    panel.Update(classA, engine::OpenedState(classA));
+    ASSERT_TRUE(panel.HasCurve());
+    // Every point and marker of a drawable plot spoiled in turn.
+    const engine::plot::Plot good = *panel.CurrentPlot();
+    for (const double bad : {NAN, INFINITY, -INFINITY}) {
+        engine::plot::Plot plot = good;
+        for (engine::plot::Series& s : plot.series)
+            for (size_t i = 0; i < s.points.size(); i += 3)
+                s.points[i].y = bad;
+        for (engine::plot::Marker& m : plot.markers)
+            m.y = bad;
+        EXPECT_FALSE(forms::WhyNotDrawable(plot));
+        for (engine::plot::Series& s : plot.series)
+            for (engine::plot::Point& p : s.points)
+                p.y = bad;
+        EXPECT_TRUE(forms::WhyNotDrawable(plot));
+        plot = good;
+        plot.yAxes[0].max = bad;
+        EXPECT_TRUE(forms::WhyNotDrawable(plot));
+    }
+}
+
+// Each curve at 3:1 or more against the plot's ground, in the light and a
+// dark palette, and as many colours as curves.
+TEST(PlotPanel, SeriesColoursStandOutOnTheirGround) {
+    const auto luminance = [](const QColor& c) {
+        auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    for (const QPalette& palette : {QApplication::palette(), DarkPalette()}) {
+        const forms::ChartLook look = forms::LookFrom(palette, QApplication::font());
+        QSet<QRgb> seen;
+        for (size_t i = 0; i < 5; ++i) {
+            const QColor colour = forms::SeriesColour(look, i);
+            const double a = luminance(colour), b = luminance(look.background);
+            EXPECT_GE((std::max(a, b) + 0.05) / (std::min(a, b) + 0.05), 3.0)
+                << i << (look.dark ? " dark" : "");
+            seen.insert(colour.rgb());
+        }
+        EXPECT_EQ(seen.size(), 5);
+    }
 }
