@@ -1,5 +1,8 @@
 #include "app/AboutDlg.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include "platform/HelpService.h"
 #include "platform/PictureWidget.h"
 #include "res/templates/Templates.h"
@@ -20,7 +23,20 @@ bool CAboutDlg::OnInitDialog() {
             widget->setAccessibleDescription(QStringLiteral("Voltaris logo"));
         }
     }
+    CenterOnScreen();
     return CDialog::OnInitDialog();
+}
+
+// Qt would centre the box over its owner, and at start-up the owner is the
+// menu window not yet shown, in the top left corner: the box goes to the
+// middle of the screen instead, where it greets the user.
+void CAboutDlg::CenterOnScreen() {
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
 }
 
 void CAboutDlg::OnCopyrightNotice() {

@@ -14,4 +14,7 @@ class CAboutDlg : public platform::CDialog {
   protected:
     bool OnInitDialog() override;
     const platform::CommandTable* GetCommandTable() const override;
+
+  private:
+    void CenterOnScreen();
 };

@@ -8,9 +8,14 @@
 #include "platform/HelpFile.h"
 #include "platform/HelpWindow.h"
 
+void CCalcApp::NameApplication() {
+    QCoreApplication::setOrganizationName(QStringLiteral("voltaris"));
+    QCoreApplication::setApplicationName(QStringLiteral("voltaris"));
+}
+
 int CCalcApp::Run(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("voltaris"));
+    NameApplication();
     // Not the application display name: Qt would append it to every caption
     // the window manager shows ("Ohm's Law — Voltaris").
     platform::SetProgramName(QStringLiteral("Voltaris"));

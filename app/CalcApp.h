@@ -5,4 +5,6 @@
 class CCalcApp {
   public:
     int Run(int argc, char* argv[]);
+    // The names settings are filed under: ~/.config/voltaris/voltaris.conf.
+    static void NameApplication();
 };

@@ -12,22 +12,35 @@ foreach(size 16 22 24 32 48 64 128 256)
 endforeach()
 
 # Debian policy: every package carries its copyright file and its changelog,
-# compressed, in /usr/share/doc/<package>/.
+# compressed, in /usr/share/doc/<package>/; manual pages are compressed too.
+# gzip -n leaves the time out of the header, so that every build of the
+# package is the same.
 set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/voltaris)
-set(changelog_gz ${PROJECT_BINARY_DIR}/packaging/changelog.gz)
-file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/packaging)
-file(ARCHIVE_CREATE OUTPUT ${changelog_gz} PATHS ${PROJECT_SOURCE_DIR}/packaging/changelog
-  FORMAT raw COMPRESSION GZip COMPRESSION_LEVEL 9 MTIME 0)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/packaging/changelog)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${changelog_gz} DESTINATION ${doc_dir})
+set(compressed_dir ${PROJECT_BINARY_DIR}/packaging)
+set(compressed)
+foreach(source packaging/changelog app/voltaris.1 cli/voltaris-cli.1)
+  get_filename_component(name ${source} NAME)
+  set(output ${compressed_dir}/${name}.gz)
+  add_custom_command(OUTPUT ${output}
+    COMMAND sh -c "gzip -9 -n -c \"$1\" > \"$2\"" sh ${PROJECT_SOURCE_DIR}/${source} ${output}
+    DEPENDS ${PROJECT_SOURCE_DIR}/${source}
+    COMMENT "Compressing ${source}" VERBATIM)
+  list(APPEND compressed ${output})
+endforeach()
+add_custom_target(voltaris_compressed_files ALL DEPENDS ${compressed})
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${compressed_dir}/changelog.gz DESTINATION ${doc_dir})
+install(FILES ${compressed_dir}/voltaris.1.gz ${compressed_dir}/voltaris-cli.1.gz
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 set(CPACK_PACKAGE_NAME voltaris)
 set(CPACK_PACKAGE_VENDOR "Voltaris")
-set(CPACK_PACKAGE_CONTACT "Voltaris developers <voltaris@localhost>")
+set(CPACK_PACKAGE_CONTACT "Voltaris developers <developers@voltaris.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "electronics calculator: classic calculations with their schematics")
+# The extended description as dpkg shows it: lines of at most 80 characters.
 set(CPACK_PACKAGE_DESCRIPTION
-  "A small menu window opens, for each classic electronics calculation, a form with the
-schematic of the circuit beside a few labelled fields, in engineering notation.")
+  "A small menu window opens, for each classic electronics calculation, a form
+with the schematic of the circuit beside a few labelled fields, in engineering
+notation. voltaris-cli computes the same forms from the command line.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY voltaris)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -43,6 +56,6 @@ include(CPack)
 # Installs the package into a scratch root and starts the program from it;
 # validates the desktop entry and the AppStream data.
 add_test(NAME package_smoke COMMAND bash ${PROJECT_SOURCE_DIR}/tools/package-smoke.sh ${PROJECT_BINARY_DIR} ${app_id})
-set_tests_properties(package_smoke PROPERTIES TIMEOUT 120)
+set_tests_properties(package_smoke PROPERTIES TIMEOUT 300)
 add_test(NAME metainfo_valid COMMAND appstreamcli validate --no-net ${desktop_dir}/${app_id}.metainfo.xml)
 add_test(NAME desktop_entry_valid COMMAND desktop-file-validate ${desktop_dir}/${app_id}.desktop)

@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-dev
   fonts-liberation2
-  dpkg-dev file appstream desktop-file-utils
+  dpkg-dev file appstream desktop-file-utils lintian
   xvfb xauth
   libxcb1-dev
   libqt6opengl6-dev

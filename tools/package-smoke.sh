@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Debian package of a build folder, unpacks it into a scratch root
-# and starts the program from its desktop entry, offscreen. The program has
-# started cleanly when it is still running after a few seconds without a
-# warning; it is then ended.
+# Builds the Debian package of a build folder, checks it with lintian, unpacks
+# it into a scratch root and starts the program from its desktop entry,
+# offscreen. The program has started cleanly when it is still running after a
+# few seconds without a warning; it is then ended.
 #   package-smoke.sh <build folder> <application id>
 set -euo pipefail
 build=$1
@@ -21,6 +21,18 @@ for needed in libqt6widgets6 libqt6svg6 qt6-qpa-plugins fonts-liberation2; do
   [[ ",$depends," == *[,\ ]$needed[,\ ]* ]] || fail "the package does not depend on $needed"
 done
 
+# No error and no warning from lintian at its default severity; of its
+# informational tags, none about hardening (bindnow, fortify, relro, PIE).
+set +e
+lintian --info --fail-on error,warning "$deb" >"$scratch/lintian.log" 2>&1
+status=$?
+set -e
+if [ "$status" -ne 0 ] || grep -q '^I: [^ ]* hardening-' "$scratch/lintian.log"; then
+  grep -v '^running with root privileges' "$scratch/lintian.log" >&2
+  fail "lintian (status $status): the package is not clean"
+fi
+echo "lintian: clean"
+
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
 usr=$root/usr
@@ -31,6 +43,16 @@ for file in bin/voltaris share/voltaris/voltaris.HLP share/applications/$app_id.
   [ -s "$usr/$file" ] || fail "missing $file"
 done
 gzip -t "$usr/share/doc/voltaris/changelog.gz" || fail "changelog.gz is not gzip"
+for page in voltaris voltaris-cli; do
+  [ -s "$usr/share/man/man1/$page.1.gz" ] || fail "no manual page for $page"
+done
+# The icon stands on the desktop's own background: transparent corners
+# around an opaque middle, at every size.
+for png in "$usr"/share/icons/hicolor/*/apps/$app_id.png; do
+  read -r corner middle < <(convert "$png" -format '%[fx:p{0,0}.a] %[fx:p{w/2,h/2}.a]\n' info:)
+  [ "$corner" = 0 ] && [ "$middle" = 1 ] ||
+    fail "$(basename "$(dirname "$(dirname "$png")")") icon: corner alpha $corner, middle alpha $middle"
+done
 entry=$usr/share/applications/$app_id.desktop
 icon=$(sed -n 's/^Icon=//p' "$entry")
 [ -e "$usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no icon named $icon"

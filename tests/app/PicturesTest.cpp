@@ -85,4 +85,51 @@ TEST(Pictures, EveryWindowShowsItsOwnPicture) {
     }
 }
 
+// The schematic may reach under the buttons, which are drawn over it: no
+// stroke of it may lie there, or a button hides part of the circuit. Checked
+// for the font metrics of several dialog fonts (the picture keeps its aspect
+// and is centred in its rectangle, so where it lands depends on them).
+TEST(Pictures, NoButtonCoversAStrokeOfTheSchematic) {
+    const struct {
+        int bx, by;  // dialog base units in pixels
+    } metrics[] = {{6, 12}, {6, 13}, {7, 12}, {7, 13}, {7, 14}, {8, 16}, {9, 16}};
+    for (const FormCommand& command : FormCommands()) {
+        if (command.create == nullptr)
+            continue;
+        const platform::DialogTemplate& dialog = command.create()->Template();
+        for (const auto [bx, by] : metrics) {
+            auto pixels = [&](const platform::ControlTemplate& c) {
+                const int x = (c.x * bx + 2) / 4, y = (c.y * by + 4) / 8;
+                return QRect(x, y, ((c.x + c.cx) * bx + 2) / 4 - x, ((c.y + c.cy) * by + 4) / 8 - y);
+            };
+            for (const platform::ControlTemplate& picture : dialog.controls) {
+                if (picture.kind != platform::ControlKind::Picture)
+                    continue;
+                const QRect area = pixels(picture);
+                QSvgRenderer renderer(platform::PictureWidget::ResourcePath(picture.pictureId));
+                const QSizeF size =
+                    QSizeF(renderer.defaultSize()).scaled(QSizeF(area.size()), Qt::KeepAspectRatio);
+                QImage drawn(area.size(), QImage::Format_RGB32);
+                drawn.fill(Qt::white);
+                QPainter painter(&drawn);
+                renderer.render(&painter, QRectF(QPointF((area.width() - size.width()) / 2,
+                                                         (area.height() - size.height()) / 2),
+                                                 size));
+                painter.end();
+                for (const platform::ControlTemplate& button : dialog.controls) {
+                    if (button.kind != platform::ControlKind::PushButton)
+                        continue;
+                    const QRect covered = pixels(button).intersected(area).translated(-area.topLeft());
+                    int ink = 0;
+                    for (int y = covered.top(); y <= covered.bottom(); ++y)
+                        for (int x = covered.left(); x <= covered.right(); ++x)
+                            ink += qGray(drawn.pixel(x, y)) < 160;
+                    EXPECT_EQ(ink, 0)
+                        << command.className << " at " << bx << "x" << by << ": " << button.text;
+                }
+            }
+        }
+    }
+}
+
 }  // namespace

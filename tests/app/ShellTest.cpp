@@ -5,12 +5,16 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSet>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 
 #include "app/AboutDlg.h"
+#include "app/CalcApp.h"
 #include "app/FormTable.h"
 #include "app/MainDlg.h"
 #include "forms/CalcFormDlg.h"
@@ -45,12 +49,23 @@ TEST(Shell, AboutBoxComesFirstThenTheMenuWindow) {
     HelpRecorder help;
     CMainDlg mainWindow;
     bool aboutFirst = false, mainAfter = false;
-    Later([&] { aboutFirst = ActiveModal<CAboutDlg>() != nullptr && !mainWindow.isVisible(); });
+    QPoint offCentre(-1000, -1000);  // of the About box from the middle of its screen
+    int frame = 0;                   // the window frame leaves it that far off
+    Later([&] {
+        const CAboutDlg* about = ActiveModal<CAboutDlg>();
+        aboutFirst = about != nullptr && !mainWindow.isVisible();
+        if (about) {
+            offCentre = about->frameGeometry().center() - about->screen()->availableGeometry().center();
+            frame = (about->frameGeometry().size() - about->size()).width() +
+                    (about->frameGeometry().size() - about->size()).height();
+        }
+    });
     RunMainWindow(mainWindow, [&] {
         mainAfter = mainWindow.isVisible() && ActiveModal<CAboutDlg>() == nullptr;
         mainWindow.OnQuit();
     });
     EXPECT_TRUE(aboutFirst);
+    EXPECT_LE(offCentre.manhattanLength(), frame / 2 + 2) << offCentre.x() << "," << offCentre.y();
     EXPECT_TRUE(mainAfter);
     EXPECT_EQ(mainWindow.result(), platform::IDOK);
     EXPECT_EQ(help.quits, 0);  // the viewer is told when the window is destroyed
@@ -210,6 +225,17 @@ TEST(Shell, ContentsAndQuitReachTheHelpViewer) {
         EXPECT_EQ(help->quits, 0);
     }
     EXPECT_EQ(help->quits, 1);
+}
+
+TEST(Shell, SettingsLiveInTheProgramsOwnFolder) {
+    const QString organisation = QCoreApplication::organizationName(),
+                  name = QCoreApplication::applicationName();
+    CCalcApp::NameApplication();
+    const QString file = QSettings().fileName();
+    QCoreApplication::setOrganizationName(organisation);  // the other tests keep their own settings
+    QCoreApplication::setApplicationName(name);
+    EXPECT_EQ(file, QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                        "/voltaris/voltaris.conf");
 }
 
 TEST(Shell, EscClosesTheMenuWindow) {

@@ -95,10 +95,13 @@ def _pts(points):
 
 
 class Svg:
-    def __init__(self, width, height, title):
+    def __init__(self, width, height, title, paper=True):
         self.width = width
         self.height = height
         self.title = title
+        # Schematics lie on white paper, in a dark palette too; the icon has
+        # none, so that its corners show the desktop behind it.
+        self.paper = paper
         self.defs = []
         self.items = []
 
@@ -195,7 +198,8 @@ class Svg:
             out.append("<defs>")
             out.extend(self.defs)
             out.append("</defs>")
-        out.append('<rect x="0" y="0" width="%s" height="%s" fill="%s"/>' % (w, h, BG))
+        if self.paper:
+            out.append('<rect x="0" y="0" width="%s" height="%s" fill="%s"/>' % (w, h, BG))
         out.extend(self.items)
         out.append("</svg>")
         return "\n".join(out) + "\n"

@@ -31,7 +31,7 @@ def banner():
 
 
 def icon():
-    s = Svg(128, 128, NAME)
+    s = Svg(128, 128, NAME, paper=False)
     tile = s.linear_gradient("tile", [(0, "#3a66e0"), (1, "#0f2a78")])
     bolt = s.linear_gradient("bolt", [(0, "#fff48a"), (1, "#ffb400")])
     s.rect(4, 4, 120, 120, fill=tile, stroke="#0a1c50", width=3, rx=24)

@@ -75,12 +75,15 @@ def integrator():
 def non_inverting_amp():
     s = Svg(281, 154, "Non-inverting amplifier")
     s.heading("Non-inverting amplifier", y=20)
-    yc, rail = 64, 136
+    # The form's Help and Close buttons stand over the bottom right of the
+    # picture: the ground rail runs above them and the ground symbol hangs
+    # left of them.
+    yc, rail = 64, 122
     xa = 126
     amp = opamp(s, xa, yc, minus_top=False)
     xo, xout = 252, amp["out"][0] + 22
     wire(s, (12, amp["+"][1]), amp["+"])
-    xn, yj = amp["-"][0] - 10, 96
+    xn, yj = amp["-"][0] - 10, 86
     wire(s, amp["-"], (xn, amp["-"][1]), (xn, yj))
     dot(s, xn, yj)
     _res(s, (xn, yj), (xn, rail))
@@ -92,7 +95,7 @@ def non_inverting_amp():
     wire(s, amp["out"], (xo, yc))
     dot(s, xout, yc)
     dot(s, xn, rail)
-    ground(s, 180, rail)
+    ground(s, 70, rail)
     _ports(s, 12, amp["+"][1], xo, yc, rail)
     return s
 
