@@ -104,6 +104,7 @@ Json PlotJson(const engine::plot::Plot& plot) {
     for (const Marker& m : plot.markers)
         markers.push_back({{"name", m.name}, {"x", m.x}, {"y", m.y}, {"axis", m.axis}, {"text", m.text}});
     return Json{{"title", plot.title},
+                {"note", plot.note},
                 {"x_axis", axisJson(plot.xAxis)},
                 {"y_axes", std::move(yAxes)},
                 {"series", std::move(series)},
