@@ -150,8 +150,12 @@ void SearchInside(const CircuitFunction& circuit, std::span<const double> parts,
             const int mask = sign > 0 ? spread.maxCorner : spread.minCorner;
             if (mask < 0)
                 continue;
-            Search search{circuit, o, sign, std::vector<double>(result.outputs.size()),
-                          std::vector<double>(parts.begin(), parts.end()), sign > 0 ? spread.max : spread.min};
+            Search search{circuit,
+                          o,
+                          sign,
+                          std::vector<double>(result.outputs.size()),
+                          std::vector<double>(parts.begin(), parts.end()),
+                          sign > 0 ? spread.max : spread.min};
             for (size_t k = 0; k < result.varied.size(); ++k) {
                 const size_t i = static_cast<size_t>(result.varied[k]);
                 search.point[i] = parts[i] * ((mask >> k & 1) != 0 ? 1 + tolerances[i] : 1 - tolerances[i]);
@@ -160,7 +164,8 @@ void SearchInside(const CircuitFunction& circuit, std::span<const double> parts,
                 bool moved = false;
                 for (const int i : result.varied) {
                     const size_t p = static_cast<size_t>(i);
-                    moved |= search.AlongPart(p, parts[p] * (1 - tolerances[p]), parts[p] * (1 + tolerances[p]));
+                    moved |=
+                        search.AlongPart(p, parts[p] * (1 - tolerances[p]), parts[p] * (1 + tolerances[p]));
                 }
                 if (!moved)
                     break;

@@ -144,7 +144,8 @@ void SpreadOutputs(PartsReport& report, const CircuitFunction& circuit) {
         for (size_t m = 0; m < missing.size(); ++m) {
             const size_t i = missing[m];
             const double scale = second ? kSecondProbe[m % std::size(kSecondProbe)] : 1;
-            values[i] = scale * (report.parts[i].kind == PartKind::kResistor ? kProbeResistor : kProbeCapacitor);
+            values[i] =
+                scale * (report.parts[i].kind == PartKind::kResistor ? kProbeResistor : kProbeCapacitor);
         }
         CornerResult result = EvaluateCorners(circuit, values, tolerances, report.outputs.size());
         SearchInside(circuit, values, tolerances, result);
@@ -157,7 +158,8 @@ void SpreadOutputs(PartsReport& report, const CircuitFunction& circuit) {
         for (size_t o = 0; o < depends.size(); ++o) {
             const OutputSpread& a = corners.outputs[o];
             const OutputSpread& b = other.outputs[o];
-            depends[o] = a.nominal == kErrorValue || a.nominal != b.nominal || a.min != b.min || a.max != b.max;
+            depends[o] =
+                a.nominal == kErrorValue || a.nominal != b.nominal || a.min != b.min || a.max != b.max;
         }
     }
     report.corners = corners.corners;

@@ -55,7 +55,7 @@ struct OutputLine {
     std::optional<double> deviationPercent;
     double min = 0;  // over the tolerance box (its corners and inside), where it gives a value
     double max = 0;
-    std::string noValue;  // why there is no as-built value (a part it needs has none), else empty
+    std::string noValue;        // why there is no as-built value (a part it needs has none), else empty
     std::string mostSensitive;  // the part that moves it most, empty for none
     int failedCorners = 0;
 };

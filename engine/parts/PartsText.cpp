@@ -94,11 +94,10 @@ std::string PartsText(const PartsReport& report) {
         // A range some corners do not reach is starred, the marks say why.
         const std::string range =
             none ? "-" : RangeText(output.min, output.max) + (output.failedCorners > 0 ? " *" : "");
-        text += Trimmed(Row("%-9s %-10s %-10s %-9s %-23s %s", output.name.c_str(),
-                            FormatEngValue(output.formValue).c_str(),
-                            none ? "-" : FormatEngValue(output.nominal).c_str(),
-                            DeviationText(output.deviationPercent).c_str(), range.c_str(),
-                            output.mostSensitive.c_str()));
+        text += Trimmed(
+            Row("%-9s %-10s %-10s %-9s %-23s %s", output.name.c_str(),
+                FormatEngValue(output.formValue).c_str(), none ? "-" : FormatEngValue(output.nominal).c_str(),
+                DeviationText(output.deviationPercent).c_str(), range.c_str(), output.mostSensitive.c_str()));
     }
     if (!report.marks.empty()) {
         text += "\nMarked:\n";

@@ -52,7 +52,8 @@ std::string OutOfRange(const Axis& axis) {
 
 std::string Unreadable(const Plot& plot) {
     if (!Finite(plot))
-        return "The curve has values that are no numbers (the design is beyond what can be computed): no curve "
+        return "The curve has values that are no numbers (the design is beyond what can be computed): no "
+               "curve "
                "to draw.";
     std::string why = OutOfRange(plot.xAxis);
     for (const Axis& axis : plot.yAxes) {

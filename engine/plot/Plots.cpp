@@ -80,7 +80,8 @@ PlotResult PlotOf(const FormModel& form, const PlotRow& row, const FormState& st
         const std::string name = form.fields[static_cast<size_t>(field)].name;
         const double value = values[static_cast<size_t>(field)];
         const size_t index = static_cast<size_t>(field);
-        const bool errorText = index < state.texts.size() && state.texts[index] == FormatEngValue(kErrorValue);
+        const bool errorText =
+            index < state.texts.size() && state.texts[index] == FormatEngValue(kErrorValue);
         if (value == kErrorValue || !std::isfinite(value) || errorText)
             return {std::nullopt, name + " shows Error: no curve to draw."};
         // Zero as the field shows it: 1.00 p (kTinyValue itself) is a value.

@@ -159,7 +159,8 @@ PlotResult FilterCapPlot(const CircuitValues& in) {
         }
         for (int i = 1; i <= kPointsPerSegment; ++i) {
             const double phase = std::numbers::pi * i / kPointsPerSegment;
-            Append(capacitor, start + k + (cycle - k) * i / kPointsPerSegment, -deltaU * (1 + std::cos(phase)) / 2);
+            Append(capacitor, start + k + (cycle - k) * i / kPointsPerSegment,
+                   -deltaU * (1 + std::cos(phase)) / 2);
         }
     }
     plot.series = {std::move(capacitor)};
