@@ -29,6 +29,7 @@ Json PartsJson(const engine::parts::PartsReport& report) {
                   {"series", SeriesName(part.series)},
                   {"form", Value(part.formValue)},
                   {"standardised", part.standardised},
+                  {"refused", part.refused},
                   {"standard", Value(part.standard)},
                   {"step", part.step},
                   {"below", part.below},
@@ -37,7 +38,7 @@ Json PartsJson(const engine::parts::PartsReport& report) {
                   {"tolerance_percent", part.tolerancePercent}};
         if (part.pair)
             line["pair"] = Json{{"text", engine::Latin1ToUtf8(PairText(*part.pair, part.kind))},
-                                {"parallel", part.pair->reciprocal},
+                                {"parallel", InParallel(*part.pair, part.kind)},
                                 {"a", part.pair->a},
                                 {"b", part.pair->b},
                                 {"value", part.pair->value},
@@ -45,17 +46,21 @@ Json PartsJson(const engine::parts::PartsReport& report) {
         parts.push_back(std::move(line));
     }
     Json outputs = Json::array();
-    for (const OutputLine& output : report.outputs)
+    for (const OutputLine& output : report.outputs) {
+        // No number stands for an output that has none as built.
+        const bool none = !output.noValue.empty();
         outputs.push_back({{"name", output.name},
                            {"unit", output.unit},
                            {"field", output.field},
                            {"form", Value(output.formValue)},
-                           {"nominal", Value(output.nominal)},
+                           {"nominal", none ? Json(nullptr) : Value(output.nominal)},
                            {"deviation_percent", Optional(output.deviationPercent)},
-                           {"min", Value(output.min)},
-                           {"max", Value(output.max)},
+                           {"min", none ? Json(nullptr) : Value(output.min)},
+                           {"max", none ? Json(nullptr) : Value(output.max)},
+                           {"no_value", output.noValue},
                            {"most_sensitive", output.mostSensitive},
                            {"failed_corners", output.failedCorners}});
+    }
     Json marks = Json::array();
     for (const Mark& mark : report.marks)
         marks.push_back({{"subject", mark.subject}, {"why", mark.why}});
@@ -99,6 +104,7 @@ Json PlotJson(const engine::plot::Plot& plot) {
     for (const Marker& m : plot.markers)
         markers.push_back({{"name", m.name}, {"x", m.x}, {"y", m.y}, {"axis", m.axis}, {"text", m.text}});
     return Json{{"title", plot.title},
+                {"note", plot.note},
                 {"x_axis", axisJson(plot.xAxis)},
                 {"y_axes", std::move(yAxes)},
                 {"series", std::move(series)},

@@ -64,6 +64,7 @@ void Print(const std::string& text) {
 struct Shown {
     const engine::FormModel& form;
     engine::FormState state;
+    engine::FormState given;  // as the recalculation was given it: parts and plots recompute from it
 };
 
 Shown Calculated(const CalcOptions& options) {
@@ -71,7 +72,7 @@ Shown Calculated(const CalcOptions& options) {
     const cli::Calculation calculation = cli::Calculate(form, RequestOf(options));
     engine::FormState state = calculation.state;
     state.texts = calculation.result.texts;
-    return {form, std::move(state)};
+    return {form, std::move(state), calculation.state};
 }
 
 engine::parts::Series SeriesOrFail(const std::string& name) {
@@ -195,7 +196,7 @@ int main(int argc, char** argv) {
             const Shown shown = Calculated(partsOptions);
             for (const std::string& tolerance : tolerances)
                 AddTolerance(shown.form, tolerance, options);
-            const auto report = engine::parts::AnalyseParts(shown.form, shown.state, options);
+            const auto report = engine::parts::AnalyseParts(shown.form, shown.given, options);
             Print(partsOptions.json ? cli::PartsJson(report).dump(2) + "\n"
                                     : engine::Latin1ToUtf8(engine::parts::PartsText(report)));
         } else if (*series) {
@@ -222,7 +223,7 @@ int main(int argc, char** argv) {
             const Shown shown = Calculated(plotOptions);
             if (!engine::plot::HasPlot(shown.form))
                 throw cli::UsageError(std::string(shown.form.className) + " has no plot");
-            const engine::plot::PlotResult result = engine::plot::MakePlot(shown.form, shown.state);
+            const engine::plot::PlotResult result = engine::plot::MakePlot(shown.form, shown.given);
             if (!result.plot) {
                 std::fprintf(stderr, "voltaris-cli: nothing to plot: %s\n", result.message.c_str());
                 return 1;

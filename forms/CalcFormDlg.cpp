@@ -63,6 +63,9 @@ void CCalcFormDlg::FillList(int id, const std::vector<std::string>& lines) {
 
 void CCalcFormDlg::Recalculate() {
     UpdateData(true);
+    // The panels work the form out again from what it was given, not from
+    // the rounded texts it writes back, to show exactly its values.
+    const engine::FormState given = state_;
     result_ = engine::Recalculate(form_, state_);
     for (size_t i = 0; i < form_.fields.size(); ++i)
         EnableItem(form_.fields[i].id, result_.enabled[i]);
@@ -74,7 +77,7 @@ void CCalcFormDlg::Recalculate() {
     UpdateData(false);
     DescribeResults(*this);
     if (panels_ != nullptr)
-        panels_->Follow(state_);
+        panels_->Follow(given);
 }
 
 void CCalcFormDlg::ApplyState(const engine::FormState& state) {

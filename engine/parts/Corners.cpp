@@ -33,6 +33,7 @@ CornerResult EvaluateCorners(const CircuitFunction& circuit, std::span<const dou
     }
     CornerResult result;
     result.corners = 1 << varied.size();
+    result.varied = varied;
     result.outputs.resize(outputCount);
     std::vector<double> corner(parts.begin(), parts.end());
     std::vector<double> outputs(outputCount);
@@ -56,8 +57,14 @@ CornerResult EvaluateCorners(const CircuitFunction& circuit, std::span<const dou
                 ++spread.failedCorners;
                 continue;
             }
-            spread.min = seen[o] ? std::fmin(spread.min, value) : value;
-            spread.max = seen[o] ? std::fmax(spread.max, value) : value;
+            if (!seen[o] || value < spread.min) {
+                spread.min = value;
+                spread.minCorner = mask;
+            }
+            if (!seen[o] || value > spread.max) {
+                spread.max = value;
+                spread.maxCorner = mask;
+            }
             seen[o] = true;
             for (size_t k = 0; k < varied.size(); ++k) {
                 Effect& effect = effects[o * varied.size() + k];
@@ -86,6 +93,86 @@ CornerResult EvaluateCorners(const CircuitFunction& circuit, std::span<const dou
         }
     }
     return result;
+}
+
+namespace {
+
+// Grid steps along one part's tolerance band, then again around the best one.
+constexpr int kCoarseSteps = 16;
+constexpr int kFineSteps = 8;
+constexpr int kSweeps = 3;
+
+struct Search {
+    const CircuitFunction& circuit;
+    size_t output;
+    double sign;  // +1 for the max, -1 for the min
+    std::vector<double> outputs;
+    std::vector<double> point;
+    double best;
+
+    // Tries `value` for part i; keeps it when the output goes further.
+    bool Try(size_t i, double value) {
+        const double kept = point[i];
+        point[i] = value;
+        circuit(point, outputs);
+        const double v = outputs[output];
+        // Rounding noise is no extreme.
+        if (!Fails(v) && sign * (v - best) > 1e-12 * std::fabs(best)) {
+            best = v;
+            return true;
+        }
+        point[i] = kept;
+        return false;
+    }
+
+    bool AlongPart(size_t i, double low, double high) {
+        bool moved = false;
+        const double coarse = (high - low) / kCoarseSteps;
+        for (int g = 0; g <= kCoarseSteps; ++g)
+            moved |= Try(i, low + coarse * g);
+        const double centre = point[i];
+        for (int g = -kFineSteps; g <= kFineSteps; ++g) {
+            const double value = centre + coarse * g / kFineSteps;
+            if (value >= low && value <= high)
+                moved |= Try(i, value);
+        }
+        return moved;
+    }
+};
+
+}  // namespace
+
+void SearchInside(const CircuitFunction& circuit, std::span<const double> parts,
+                  std::span<const double> tolerances, CornerResult& result) {
+    for (size_t o = 0; o < result.outputs.size(); ++o) {
+        OutputSpread& spread = result.outputs[o];
+        for (const double sign : {-1.0, 1.0}) {
+            const int mask = sign > 0 ? spread.maxCorner : spread.minCorner;
+            if (mask < 0)
+                continue;
+            Search search{circuit,
+                          o,
+                          sign,
+                          std::vector<double>(result.outputs.size()),
+                          std::vector<double>(parts.begin(), parts.end()),
+                          sign > 0 ? spread.max : spread.min};
+            for (size_t k = 0; k < result.varied.size(); ++k) {
+                const size_t i = static_cast<size_t>(result.varied[k]);
+                search.point[i] = parts[i] * ((mask >> k & 1) != 0 ? 1 + tolerances[i] : 1 - tolerances[i]);
+            }
+            for (int sweep = 0; sweep < kSweeps; ++sweep) {
+                bool moved = false;
+                for (const int i : result.varied) {
+                    const size_t p = static_cast<size_t>(i);
+                    moved |=
+                        search.AlongPart(p, parts[p] * (1 - tolerances[p]), parts[p] * (1 + tolerances[p]));
+                }
+                if (!moved)
+                    break;
+            }
+            (sign > 0 ? spread.max : spread.min) = search.best;
+        }
+    }
 }
 
 }  // namespace engine::parts

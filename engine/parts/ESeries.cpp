@@ -160,6 +160,19 @@ StandardValue Step(StandardValue from, int steps) {
     return from;
 }
 
+double LowestValue(Series series) {
+    return StandardValue{series, 0}.Value();
+}
+
+double HighestValue(Series series) {
+    return StandardValue{series, RankCount(series) - 1}.Value();
+}
+
+bool InRange(double value, Series series) {
+    return Usable(value) && value >= LowestValue(series) * (1 - kSameValue) &&
+           value <= HighestValue(series) * (1 + kSameValue);
+}
+
 std::optional<StandardValue> Nearest(double value, Series series) {
     if (!Usable(value))
         return std::nullopt;

@@ -50,4 +50,11 @@ std::optional<StandardValue> NextAbove(double value, Series series);
 // `steps` ranks away from `from`, kept inside the range.
 StandardValue Step(StandardValue from, int steps);
 
+// The smallest and largest standard value of the series (1e-15, 9.1e15 for E24).
+double LowestValue(Series series);
+double HighestValue(Series series);
+// Whether a value lies within the series' range, ends included to the
+// precision of a field: a value beyond it has no nearest standard value.
+bool InRange(double value, Series series);
+
 }  // namespace engine::parts

@@ -1,5 +1,6 @@
 #include "engine/parts/Pairs.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace engine::parts {
@@ -23,25 +24,45 @@ std::optional<StandardValue> Advance(StandardValue value) {
     return next.rank == value.rank ? std::nullopt : std::optional<StandardValue>(next);
 }
 
+// The standard values on both sides of `ideal`: for a given first part the
+// pair's value moves monotonically with the second, so the best second part
+// is one of them (which one depends on the curve, not on the distance to ideal).
+template <typename Use>
+void Neighbours(double ideal, Series series, Use use) {
+    const std::optional<StandardValue> nearest = Nearest(ideal, series);
+    if (!nearest)
+        return;
+    for (const int step : {-1, 0, 1})
+        use(Step(*nearest, step).Value());
+}
+
 }  // namespace
 
-// For a sum the larger part lies between half the target and the target, the
-// other is the nearest to what is left; for a reciprocal sum the smaller part
-// lies between the target and twice it. Every such first part is tried.
+// A pair closer than the single part lies within the single part's error of
+// the target, which bounds the first part: the larger of a sum between half
+// that band and the target, the smaller of a reciprocal sum between the target
+// and twice the band's top. Every such first part is tried with both
+// neighbours of the second part it needs, so no pair is missed.
 std::optional<PartPair> BestPair(double target, double single, Series series) {
     std::optional<PartPair> best;
     double bestError = std::fabs(single - target);
-    for (std::optional<StandardValue> a = NextAbove(target * 0.5 * (1 - 1e-5), series);
-         a && a->Value() < target; a = Advance(*a)) {
-        if (const std::optional<StandardValue> b = Nearest(target - a->Value(), series))
-            Consider({false, a->Value(), b->Value(), a->Value() + b->Value()}, target, best, bestError);
-    }
-    for (std::optional<StandardValue> a = NextAbove(target, series); a && a->Value() <= 2 * target;
+    const double low = target - bestError;
+    const double high = target + bestError;
+    for (std::optional<StandardValue> a = NextAbove(low * 0.5 * (1 - 1e-5), series); a && a->Value() < target;
          a = Advance(*a)) {
-        if (const std::optional<StandardValue> b = Nearest(1 / (1 / target - 1 / a->Value()), series)) {
-            const double together = 1 / (1 / a->Value() + 1 / b->Value());
-            Consider({true, a->Value(), b->Value(), together}, target, best, bestError);
-        }
+        const double first = a->Value();
+        Neighbours(target - first, series, [&](double second) {
+            Consider({false, std::max(first, second), std::min(first, second), first + second}, target, best,
+                     bestError);
+        });
+    }
+    for (std::optional<StandardValue> a = NextAbove(target, series); a && a->Value() <= 2 * high * (1 + 1e-9);
+         a = Advance(*a)) {
+        const double first = a->Value();
+        Neighbours(1 / (1 / target - 1 / first), series, [&](double second) {
+            Consider({true, std::min(first, second), std::max(first, second), 1 / (1 / first + 1 / second)},
+                     target, best, bestError);
+        });
     }
     return best;
 }

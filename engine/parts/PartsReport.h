@@ -35,6 +35,7 @@ struct PartLine {
     Series series = Series::kE24;
     double formValue = 0;
     bool standardised = false;  // false when the form's value is no value to buy (0, Error)
+    std::string refused;        // why not, when not standardised: "no value", "beyond ..."
     double standard = 0;        // the chosen value; the form's value when not standardised
     int step = 0;               // ranks from the nearest
     double below = 0;           // the standard values next to the chosen one, 0 for none
@@ -52,8 +53,9 @@ struct OutputLine {
     double formValue = 0;
     double nominal = 0;  // with the standard values; kErrorValue when the circuit gives none
     std::optional<double> deviationPercent;
-    double min = 0;  // over the tolerance corners that give a value
+    double min = 0;  // over the tolerance box (its corners and inside), where it gives a value
     double max = 0;
+    std::string noValue;        // why there is no as-built value (a part it needs has none), else empty
     std::string mostSensitive;  // the part that moves it most, empty for none
     int failedCorners = 0;
 };

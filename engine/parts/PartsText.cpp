@@ -41,12 +41,19 @@ std::string DeviationText(const std::optional<double>& percent) {
         return "";
     char text[32];
     std::snprintf(text, sizeof text, "%+.2f %%", *percent);
+    // A deviation that rounds to nothing has no sign: a typed standard value is "0.00 %".
+    if (std::string(text + 1) == "0.00 %")
+        return "0.00 %";
     return text;
 }
 
-std::string PairText(const PartPair& pair, PartKind kind) {
+bool InParallel(const PartPair& pair, PartKind kind) {
     // Resistors add in series, capacitors in parallel.
-    const bool parallel = pair.reciprocal == (kind == PartKind::kResistor);
+    return pair.reciprocal == (kind == PartKind::kResistor);
+}
+
+std::string PairText(const PartPair& pair, PartKind kind) {
+    const bool parallel = InParallel(pair, kind);
     return Inline(pair.a) + (parallel ? " // " : " + ") + Inline(pair.b) +
            (parallel ? " in parallel" : " in series");
 }
@@ -82,11 +89,16 @@ std::string PartsText(const PartsReport& report) {
     text += "\n";
     text += Trimmed(Row("%-9s %-10s %-10s %-9s %-23s %s", "Output", "Form", "As built", "Dev.", "Min - Max",
                         "Most from"));
-    for (const OutputLine& output : report.outputs)
-        text += Trimmed(Row("%-9s %-10s %-10s %-9s %-23s %s", output.name.c_str(),
-                            FormatEngValue(output.formValue).c_str(), FormatEngValue(output.nominal).c_str(),
-                            DeviationText(output.deviationPercent).c_str(),
-                            RangeText(output.min, output.max).c_str(), output.mostSensitive.c_str()));
+    for (const OutputLine& output : report.outputs) {
+        const bool none = !output.noValue.empty();
+        // A range some corners do not reach is starred, the marks say why.
+        const std::string range =
+            none ? "-" : RangeText(output.min, output.max) + (output.failedCorners > 0 ? " *" : "");
+        text += Trimmed(
+            Row("%-9s %-10s %-10s %-9s %-23s %s", output.name.c_str(),
+                FormatEngValue(output.formValue).c_str(), none ? "-" : FormatEngValue(output.nominal).c_str(),
+                DeviationText(output.deviationPercent).c_str(), range.c_str(), output.mostSensitive.c_str()));
+    }
     if (!report.marks.empty()) {
         text += "\nMarked:\n";
         for (const Mark& mark : report.marks)

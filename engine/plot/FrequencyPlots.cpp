@@ -92,12 +92,18 @@ PlotResult RcFilterPlot(const CircuitValues& in, const std::string& title, Respo
     return {std::move(plot), ""};
 }
 
+// The form's DeltaT is 0.7 R C, a rule of thumb for its pulses; the curve is
+// the ideal stage's, and says so.
+constexpr const char* kIdealStageNote =
+    "Ideal op-amp stage: gain 1 at 1 / (2 pi R C). The form's DeltaT (0.7 R C) is not read from this curve.";
+
 template <typename Response>
 PlotResult OpAmpPlot(const CircuitValues& in, const std::string& title, Response response) {
     const double rc = in.values[rc_time::kR] * in.values[rc_time::kC];
     const double unity = 1 / (kTwoPi * rc);
     const auto h = [&](double f) { return response(Complex(0, kTwoPi * f * rc)); };
     Plot plot = BodePlot(title);
+    plot.note = kIdealStageNote;
     AddResponse(plot, h, unity, 2, 2);
     MarkFrequency(plot, "Unity gain", unity, h(unity), "Unity gain at ");
     return {std::move(plot), ""};
@@ -124,11 +130,11 @@ PlotResult RcNotchPlot(const CircuitValues& in) {
 }
 
 PlotResult DifferentiatorPlot(const CircuitValues& in) {
-    return OpAmpPlot(in, "Differentiator", [](Complex s) { return -s; });
+    return OpAmpPlot(in, "Differentiator (ideal)", [](Complex s) { return -s; });
 }
 
 PlotResult IntegratorPlot(const CircuitValues& in) {
-    return OpAmpPlot(in, "Integrator", [](Complex s) { return -1.0 / s; });
+    return OpAmpPlot(in, "Integrator (ideal)", [](Complex s) { return -1.0 / s; });
 }
 
 // The designed stage driven by an ideal source: Cin into the input

@@ -42,6 +42,10 @@ void FitAxis(Axis& axis, double low, double high) {
     double margin = (high - low) * 0.05;
     if (margin == 0)
         margin = high == 0 ? 1 : std::fabs(high) * 0.1;
+    // A plain number (dB, degrees) that hardly moves still gets ticks three
+    // digits can tell apart, not 1e-9 steps.
+    if (!axis.prefixed)
+        margin = std::max(margin, 0.05);
     axis.min = low - margin;
     axis.max = high + margin;
 }

@@ -45,6 +45,7 @@ struct Marker {
 
 struct Plot {
     std::string title;
+    std::string note;  // what the curve is and is not, under the title; empty for none
     Axis xAxis;
     std::vector<Axis> yAxes;  // one or two: left, then right
     std::vector<Series> series;

@@ -69,7 +69,7 @@ std::string AxisTitle(const Axis& axis) {
 
 std::string PlotSvg(const Plot& plot, int width, int height) {
     const bool twoAxes = plot.yAxes.size() > 1;
-    const double left = 84, right = width - (twoAxes ? 84.0 : 24.0), top = 44;
+    const double left = 84, right = width - (twoAxes ? 84.0 : 24.0), top = plot.note.empty() ? 44 : 58;
     const int legendRows = static_cast<int>((plot.series.size() + 2) / 3);
     const double bottom = height - 56.0 - 18.0 * legendRows;
     const Scale x{plot.xAxis, left, right};
@@ -84,6 +84,8 @@ std::string PlotSvg(const Plot& plot, int width, int height) {
     svg += "<rect x=\"0\" y=\"0\" width=\"" + std::to_string(width) + "\" height=\"" +
            std::to_string(height) + "\" fill=\"white\"/>\n";
     svg += Text(width / 2.0, 26, plot.title, "middle", 15, " font-weight=\"bold\"");
+    if (!plot.note.empty())
+        svg += Text(width / 2.0, 44, plot.note, "middle", 11, " font-style=\"italic\"");
 
     // Grid and ticks.
     for (const Tick& tick : AxisTicks(plot.xAxis)) {

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <iterator>
 
+#include "core/EngValue.h"
+
 namespace engine::plot {
 
 namespace {
@@ -66,8 +68,26 @@ std::string EngText(double value, const std::string& unit, bool prefixed, int di
     return Formatted(value, unit, prefixed, digits, false);
 }
 
+// The field notation's own text where its prefixes reach (p to M), so that a
+// value reads on the plot exactly as in its field: "7.12 K" is "7.12 kHz".
 std::string ValueText(double value, const std::string& unit, bool prefixed) {
-    return Formatted(value, unit, prefixed, 2, true);
+    if (!prefixed || !std::isfinite(value) || value == kErrorValue || std::fabs(value) < kTinyValue ||
+        std::fabs(value) >= 1e9)
+        return Formatted(value, unit, prefixed, 2, true);
+    const std::string field = FormatEngValue(value);
+    const size_t blank = field.find(' ');
+    std::string prefix = field.substr(blank + 1);
+    while (!prefix.empty() && prefix.back() == ' ')
+        prefix.pop_back();
+    if (prefix == "K")
+        prefix = "k";
+    else if (prefix == "\xB5")
+        prefix = "µ";
+    const std::string suffix = prefix + unit;
+    const std::string number = field.substr(0, blank);
+    if (suffix.empty())
+        return number;
+    return Tight(suffix) ? number + suffix : number + " " + suffix;
 }
 
 std::string AxisValueText(const Axis& axis, double value, int digits) {

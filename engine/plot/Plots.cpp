@@ -15,6 +15,7 @@
 #include "engine/oscillators/Monostable555.h"
 #include "engine/passive/FilterCap.h"
 #include "engine/plot/PlotBuilders.h"
+#include "engine/plot/PlotChecks.h"
 #include "engine/semiconductors/ClassAAmp.h"
 #include "engine/semiconductors/Zener.h"
 
@@ -68,8 +69,8 @@ std::vector<int> Padded(const std::vector<int>& given, size_t count) {
 }
 
 PlotResult PlotOf(const FormModel& form, const PlotRow& row, const FormState& state) {
-    // The texts hold the inputs as the form shows them; the computed fields
-    // are worked out again from them at full precision.
+    // The texts are those the recalculation was given: worked out again, the
+    // computed fields take exactly the values the form shows.
     std::vector<double> values = ParseFields(form, state.texts);
     const std::vector<int> modes = Padded(state.modes, form.radioGroups.size());
     std::vector<int> checks = Padded(state.checks, form.checks.size());
@@ -78,9 +79,13 @@ PlotResult PlotOf(const FormModel& form, const PlotRow& row, const FormState& st
     for (const int field : row.needs) {
         const std::string name = form.fields[static_cast<size_t>(field)].name;
         const double value = values[static_cast<size_t>(field)];
-        if (value == kErrorValue || !std::isfinite(value))
+        const size_t index = static_cast<size_t>(field);
+        const bool errorText =
+            index < state.texts.size() && state.texts[index] == FormatEngValue(kErrorValue);
+        if (value == kErrorValue || !std::isfinite(value) || errorText)
             return {std::nullopt, name + " shows Error: no curve to draw."};
-        if (value <= kTinyValue)
+        // Zero as the field shows it: 1.00 p (kTinyValue itself) is a value.
+        if (value < kTinyValue)
             return {std::nullopt, name + " is zero: no curve to draw."};
     }
     return row.build({values, modes, checks});
@@ -112,6 +117,8 @@ PlotResult MakePlot(const FormModel& form, const FormState& state, const FormSta
         }
     }
     FitAxes(*result.plot);
+    if (const std::string why = Unreadable(*result.plot); !why.empty())
+        return {std::nullopt, why};
     return result;
 }
 

@@ -4,6 +4,7 @@
 // with the time constant that makes it cross its threshold exactly when the
 // form says, so that plot and fields agree.
 
+#include <algorithm>
 #include <numbers>
 
 #include "engine/Constants.h"
@@ -35,18 +36,26 @@ Plot SupplyFractionPlot(const std::string& title) {
     return plot;
 }
 
+// Segments meet where two sums of times do, which rounding may put a last
+// bit apart: time never steps back.
+void Append(Series& s, double t, double y) {
+    if (!s.points.empty())
+        t = std::max(t, s.points.back().x);
+    s.points.push_back({t, y});
+}
+
 // An exponential from `from` towards `to`, reaching `at` after `duration`.
 void AddExponential(Series& s, double start, double duration, double from, double to, double at) {
     const double decay = std::log((to - from) / (to - at)) / duration;
     for (int i = 0; i <= kPointsPerSegment; ++i) {
         const double t = duration * i / kPointsPerSegment;
-        s.points.push_back({start + t, to + (from - to) * std::exp(-decay * t)});
+        Append(s, start + t, to + (from - to) * std::exp(-decay * t));
     }
 }
 
 void AddLevel(Series& s, double start, double end, double level) {
-    s.points.push_back({start, level});
-    s.points.push_back({end, level});
+    Append(s, start, level);
+    Append(s, end, level);
 }
 
 std::string Time(const std::string& name, double t) {
@@ -146,12 +155,12 @@ PlotResult FilterCapPlot(const CircuitValues& in) {
         const double start = n * cycle;
         for (int i = 0; i <= kPointsPerSegment; ++i) {
             const double t = k * i / kPointsPerSegment;
-            capacitor.points.push_back({start + t, -deltaU * t / k});
+            Append(capacitor, start + t, -deltaU * t / k);
         }
         for (int i = 1; i <= kPointsPerSegment; ++i) {
             const double phase = std::numbers::pi * i / kPointsPerSegment;
-            capacitor.points.push_back(
-                {start + k + (cycle - k) * i / kPointsPerSegment, -deltaU * (1 + std::cos(phase)) / 2});
+            Append(capacitor, start + k + (cycle - k) * i / kPointsPerSegment,
+                   -deltaU * (1 + std::cos(phase)) / 2);
         }
     }
     plot.series = {std::move(capacitor)};
