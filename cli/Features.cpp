@@ -1,5 +1,6 @@
 #include "cli/Features.h"
 
+#include "cli/FormRequest.h"
 #include "core/EngValue.h"
 #include "engine/Text.h"
 #include "engine/parts/PartsText.h"
@@ -111,13 +112,20 @@ Json PlotJson(const engine::plot::Plot& plot) {
                 {"markers", std::move(markers)}};
 }
 
-std::map<int, double> AsBuiltValues(const engine::FormModel& form, const engine::FormState& state) {
-    std::map<int, double> values;
-    for (const engine::parts::PartLine& part : engine::parts::AnalyseParts(form, state).parts) {
-        if (part.field >= 0 && part.standardised)
-            values[part.field] = part.standard;
+std::string SpiceDeckOrRefuse(const engine::FormModel& form, const engine::FormState& state,
+                              engine::SpiceOptions options, bool asBuilt) {
+    if (asBuilt) {
+        for (const engine::parts::PartLine& part : engine::parts::AnalyseParts(form, state).parts) {
+            if (part.field >= 0 && part.standardised)
+                options.partValues[part.field] = part.standard;
+            else if (part.standardised)
+                options.namedParts[part.name] = part.standard;
+        }
     }
-    return values;
+    engine::SpiceDeckResult deck = engine::BuildSpiceDeck(form, state, options);
+    if (!deck.refusal.empty())
+        throw UsageError("nothing to simulate: " + deck.refusal);
+    return deck.text;
 }
 
 }  // namespace cli

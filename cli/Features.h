@@ -3,18 +3,21 @@
 // plot data and the values a SPICE deck is built with.
 
 #include <map>
+#include <string>
 
 #include "cli/Output.h"
 #include "engine/parts/PartsReport.h"
 #include "engine/plot/Plot.h"
+#include "engine/spice/SpiceDeck.h"
 
 namespace cli {
 
 Json PartsJson(const engine::parts::PartsReport& report);
 Json PlotJson(const engine::plot::Plot& plot);
 
-// The standard values of the form's parts, by field index, for a deck of the
-// circuit as built.
-std::map<int, double> AsBuiltValues(const engine::FormModel& form, const engine::FormState& state);
+// The deck of the form's circuit, with every standard part when `asBuilt`;
+// throws UsageError with the reason when the values make no circuit to simulate.
+std::string SpiceDeckOrRefuse(const engine::FormModel& form, const engine::FormState& state,
+                              engine::SpiceOptions options, bool asBuilt);
 
 }  // namespace cli

@@ -213,9 +213,7 @@ int main(int argc, char** argv) {
                 throw cli::UsageError(std::string(shown.form.className) + " is no circuit to simulate");
             engine::SpiceOptions options;
             options.opamp = opamp == "gbw" ? engine::OpampModel::kGbw : engine::OpampModel::kIdeal;
-            if (asBuilt)
-                options.partValues = cli::AsBuiltValues(shown.form, shown.state);
-            Print(engine::SpiceDeck(shown.form, shown.state, options));
+            Print(cli::SpiceDeckOrRefuse(shown.form, shown.state, options, asBuilt));
         } else if (*copy) {
             const Shown shown = Calculated(copyOptions);
             Print(engine::CopyValuesText(shown.form, shown.state.texts));

@@ -8,7 +8,7 @@ namespace {
 
 bool StartFilter(const DeckInput& in, Netlist& deck) {
     using namespace rc_filter;
-    if (!Require(deck, {{"R", in.v[kR]}, {"C", in.v[kC]}, {"Fc", in.v[kFc]}}))
+    if (!Require(in, deck, {kR, kC, kFc}))
         return false;
     AddOpamp(deck, in.options.opamp);
     deck << "Vin in 0 DC 0 AC 1";
@@ -20,7 +20,7 @@ void FinishFilter(const DeckInput& in, Netlist& deck, const std::string& fc) {
     deck << Opamp("1", "f", "out", "out");
     const double f = in.v[kFc];
     deck << ".ac dec 200 " + Num(f / 100) + " " + Num(f * 100);
-    deck.Measure("ac", "fc", fc, f);
+    deck.Measure("ac", "fc", fc, in, kFc);
 }
 
 }  // namespace

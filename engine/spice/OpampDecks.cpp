@@ -1,5 +1,7 @@
 // The op-amp stages. The gain stages are read in DC with the input that
 // gives 1 V out; the differentiator and integrator in AC, where their gain is 1.
+#include <algorithm>
+
 #include "core/EngValue.h"
 #include "engine/opamp/GainStage.h"
 #include "engine/opamp/RcTimeStage.h"
@@ -14,16 +16,17 @@ namespace {
 
 // Sweeps the input from 0 to `vin`; `gain` is +-v(out)/vin there.
 void MeasureDcGain(Netlist& deck, const std::string& name, const std::string& out, double vin, bool inverts,
-                   double formGain) {
+                   const DeckInput& in, int gainField) {
     deck.Helper("dc", "vo_" + name, "find v(" + out + ") at=" + Num(vin));
     deck.Measure("dc", name,
-                 "param='" + std::string(inverts ? "-" : "") + "vo_" + name + "/" + Num(vin) + "'", formGain);
+                 "param='" + std::string(inverts ? "-" : "") + "vo_" + name + "/" + Num(vin) + "'", in,
+                 gainField);
 }
 
 void GainStageDeck(const DeckInput& in, Netlist& deck, bool inverting) {
     using namespace gain_stage;
     const double g = in.v[kG];
-    if (!Require(deck, {{"G", g}, {"R1", in.v[kR1]}, {"R2", in.v[kR2]}}))
+    if (!Require(in, deck, {kG, kR1, kR2}))
         return;
     const double vin = 1 / g;
     AddOpamp(deck, in.options.opamp);
@@ -37,7 +40,7 @@ void GainStageDeck(const DeckInput& in, Netlist& deck, bool inverting) {
     }
     deck << "R2 out n " + Num(in.v[kR2]);
     DcAnalysis(deck, "Vin", vin);
-    MeasureDcGain(deck, "gain", "out", vin, inverting, g);
+    MeasureDcGain(deck, "gain", "out", vin, inverting, in, kG);
 }
 
 // The stage's time constant: 1 / (2 pi f) where its gain is 1.
@@ -45,7 +48,7 @@ void RcTimeDeck(const DeckInput& in, Netlist& deck, bool differentiator) {
     using namespace rc_time;
     const double r = in.v[kR];
     const double c = in.v[kC];
-    if (!Require(deck, {{"R", r}, {"C", c}}))
+    if (!Require(in, deck, {kR, kC, kDeltaT}))
         return;
     const double f1 = 1 / (6.283185307 * r * c);
     AddOpamp(deck, in.options.opamp);
@@ -56,24 +59,25 @@ void RcTimeDeck(const DeckInput& in, Netlist& deck, bool differentiator) {
     deck << ".ac dec 200 " + Num(f1 / 100) + " " + Num(f1 * 100);
     deck.Helper("ac", "funity", "when vm(out)=1");
     deck.Note("deltat: the time constant the stage shows, 1 / (2 pi funity)");
-    deck.Measure("ac", "deltat", "param='1/(6.283185307*funity)'", in.v[kDeltaT]);
+    deck.Measure("ac", "deltat", "param='1/(6.283185307*funity)'", in, kDeltaT);
 }
 
 // Two copies of a stage with inputs u1 and u2, one driven at a time, so that
 // each gain is read on its own.
-void TwoInputDeck(const DeckInput& in, Netlist& deck, double g1, double g2, bool secondInverts,
+// g1 and g2: the fields of the two gains.
+void TwoInputDeck(const DeckInput& in, Netlist& deck, int g1, int g2, bool secondInverts,
                   void (*stage)(const DeckInput&, Netlist&)) {
     AddOpamp(deck, in.options.opamp);
     deck << ".subckt stage u1 u2 out";
     stage(in, deck);
     deck << ".ends stage";
-    const double vin = 1 / (g1 > g2 ? g1 : g2);
+    const double vin = 1 / std::max(in.v[static_cast<size_t>(g1)], in.v[static_cast<size_t>(g2)]);
     deck << "Vin in 0 DC " + Num(vin);
     deck << "X1 in 0 out1 stage";
     deck << "X2 0 in out2 stage";
     DcAnalysis(deck, "Vin", vin);
-    MeasureDcGain(deck, "g1", "out1", vin, true, g1);
-    MeasureDcGain(deck, "g2", "out2", vin, secondInverts, g2);
+    MeasureDcGain(deck, "g1", "out1", vin, true, in, g1);
+    MeasureDcGain(deck, "g2", "out2", vin, secondInverts, in, g2);
 }
 
 void SummatorStage(const DeckInput& in, Netlist& deck) {
@@ -113,18 +117,14 @@ void IntegratorDeck(const DeckInput& in, Netlist& deck) {
 
 void SummatorDeck(const DeckInput& in, Netlist& deck) {
     using namespace summator;
-    if (Require(
-            deck,
-            {{"G1", in.v[kG1]}, {"G2", in.v[kG2]}, {"R1", in.v[kR1]}, {"R2", in.v[kR2]}, {"R3", in.v[kR3]}}))
-        TwoInputDeck(in, deck, in.v[kG1], in.v[kG2], true, SummatorStage);
+    if (Require(in, deck, {kG1, kG2, kR1, kR2, kR3}))
+        TwoInputDeck(in, deck, kG1, kG2, true, SummatorStage);
 }
 
 void SubtractorDeck(const DeckInput& in, Netlist& deck) {
     using namespace subtractor;
-    if (Require(
-            deck,
-            {{"G1", in.v[kG1]}, {"G2", in.v[kG2]}, {"R1", in.v[kR1]}, {"R2", in.v[kR2]}, {"R3", in.v[kR3]}}))
-        TwoInputDeck(in, deck, in.v[kG1], in.v[kG2], false, SubtractorStage);
+    if (Require(in, deck, {kG1, kG2, kR1, kR2, kR3}))
+        TwoInputDeck(in, deck, kG1, kG2, false, SubtractorStage);
 }
 
 // A triangle of twice the threshold sweeps the input up and down once; the
@@ -133,7 +133,7 @@ void SchmittTriggerDeck(const DeckInput& in, Netlist& deck) {
     using namespace schmitt_trigger;
     const double upwr = in.v[kUpwr];
     const double utrig = in.v[kUtrig];
-    if (!Require(deck, {{"R1", in.v[kR1]}, {"R2", in.v[kR2]}, {"Upwr", upwr}, {"Utrig", utrig}}))
+    if (!Require(in, deck, {kR1, kR2, kUpwr, kUtrig}))
         return;
     AddOpamp(deck, in.options.opamp, true);
     const std::string a = Num(2 * utrig);
@@ -143,9 +143,9 @@ void SchmittTriggerDeck(const DeckInput& in, Netlist& deck) {
     deck.Note("output swings between -Upwr and +Upwr");
     deck << Opamp("1", "p", "0", "out", upwr);
     deck << ".tran 1u 2m 0 1u";
-    deck.Measure("tran", "utrig", "find v(in) when v(out)=0 rise=1", utrig);
+    deck.Measure("tran", "utrig", "find v(in) when v(out)=0 rise=1", in, kUtrig);
     deck.Helper("tran", "ulow", "find v(in) when v(out)=0 fall=1");
-    deck.Measure("tran", "utrig_fall", "param='-ulow'", utrig);
+    deck.Measure("tran", "utrig_fall", "param='-ulow'", in, kUtrig);
 }
 
 }  // namespace engine::spice

@@ -12,21 +12,21 @@ namespace engine::spice {
 void OhmsLawDeck(const DeckInput& in, Netlist& deck) {
     using namespace ohms_law;
     const double u = in.v[kU];
-    if (!Require(deck, {{"U", u}, {"R", in.v[kR]}}))
+    if (!Require(in, deck, {kU, kR}))
         return;
     deck << "V1 n1 0 DC " + Num(u);
     deck.Note("VI measures the current");
     deck << "VI n1 n2 DC 0";
     deck << "R1 n2 0 " + Num(in.v[kR]);
     DcAnalysis(deck, "V1", u);
-    deck.Measure("dc", "i", "find i(VI) at=" + Num(u), in.v[kI]);
-    deck.Measure("dc", "p", "param='i*" + Num(u) + "'", in.v[kP]);
+    deck.Measure("dc", "i", "find i(VI) at=" + Num(u), in, kI);
+    deck.Measure("dc", "p", "param='i*" + Num(u) + "'", in, kP);
 }
 
 void TwoResistorsDeck(const DeckInput& in, Netlist& deck) {
     using namespace two_resistors;
     const double u = in.v[kU];
-    if (!Require(deck, {{"U", u}, {"R1", in.v[kR1]}, {"R2", in.v[kR2]}}))
+    if (!Require(in, deck, {kU, kR1, kR2}))
         return;
     deck << "V1 in 0 DC " + Num(u);
     const std::string at = " at=" + Num(u);
@@ -36,25 +36,25 @@ void TwoResistorsDeck(const DeckInput& in, Netlist& deck) {
         deck << "VI2 in b 0";
         deck << "R2 b 0 " + Num(in.v[kR2]);
         DcAnalysis(deck, "V1", u);
-        deck.Measure("dc", "i1", "find i(VI1)" + at, in.v[kI1]);
-        deck.Measure("dc", "i2", "find i(VI2)" + at, in.v[kI2]);
-        deck.Measure("dc", "i", "param='i1+i2'", in.v[kI]);
+        deck.Measure("dc", "i1", "find i(VI1)" + at, in, kI1);
+        deck.Measure("dc", "i2", "find i(VI2)" + at, in, kI2);
+        deck.Measure("dc", "i", "param='i1+i2'", in, kI);
     } else {
         deck << "VI in a 0";
         deck << "R1 a mid " + Num(in.v[kR1]);
         deck << "R2 mid 0 " + Num(in.v[kR2]);
         DcAnalysis(deck, "V1", u);
-        deck.Measure("dc", "i", "find i(VI)" + at, in.v[kI]);
-        deck.Measure("dc", "u2", "find v(mid)" + at, in.v[kU2]);
-        deck.Measure("dc", "u1", "param='" + Num(u) + "-u2'", in.v[kU1]);
+        deck.Measure("dc", "i", "find i(VI)" + at, in, kI);
+        deck.Measure("dc", "u2", "find v(mid)" + at, in, kU2);
+        deck.Measure("dc", "u1", "param='" + Num(u) + "-u2'", in, kU1);
     }
-    deck.Measure("dc", "r", "param='" + Num(u) + "/i'", in.v[kR]);
+    deck.Measure("dc", "r", "param='" + Num(u) + "/i'", in, kR);
 }
 
 void TwoCapacitorsDeck(const DeckInput& in, Netlist& deck) {
     using namespace two_capacitors;
     const double u = in.v[kU];
-    if (!Require(deck, {{"U", u}, {"C1", in.v[kC1]}, {"C2", in.v[kC2]}}))
+    if (!Require(in, deck, {kU, kC1, kC2}))
         return;
     deck.Note("U as the amplitude of a 1 kHz sine: the charge splits as it does after a step");
     deck << "V1 v 0 DC 0 AC " + Num(u);
@@ -65,20 +65,20 @@ void TwoCapacitorsDeck(const DeckInput& in, Netlist& deck) {
         deck << "C1 in 0 " + Num(in.v[kC1]);
         deck << "C2 in 0 " + Num(in.v[kC2]);
         deck << ".ac dec 10 100 10k";
-        deck.Measure("ac", "u1", "find vm(in) at=1k", in.v[kU1]);
-        deck.Measure("ac", "u2", "find vm(in) at=1k", in.v[kU2]);
+        deck.Measure("ac", "u1", "find vm(in) at=1k", in, kU1);
+        deck.Measure("ac", "u2", "find vm(in) at=1k", in, kU2);
     } else {
         deck << "C1 in mid " + Num(in.v[kC1]);
         deck << "C2 mid 0 " + Num(in.v[kC2]);
         deck.Note("only gives the middle node a DC level");
         deck << "Rdc mid 0 1e15";
         deck << ".ac dec 10 100 10k";
-        deck.Measure("ac", "u2", "find vm(mid) at=1k", in.v[kU2]);
+        deck.Measure("ac", "u2", "find vm(mid) at=1k", in, kU2);
         deck.Note("both capacitors' voltages are in phase");
-        deck.Measure("ac", "u1", "param='" + Num(u) + "-u2'", in.v[kU1]);
+        deck.Measure("ac", "u1", "param='" + Num(u) + "-u2'", in, kU1);
     }
     deck.Helper("ac", "i", "find vm(ic) at=1k");
-    deck.Measure("ac", "c", "param='i/(6.283185307e3*" + Num(u) + ")'", in.v[kC]);
+    deck.Measure("ac", "c", "param='i/(6.283185307e3*" + Num(u) + ")'", in, kC);
 }
 
 // A transformer's winding (0.1 ohm) and silicon diodes feed the capacitor;
@@ -89,7 +89,7 @@ void FilterCapDeck(const DeckInput& in, Netlist& deck) {
     const double c = in.v[kC];
     const double i = in.v[kI];
     const double ripple = in.v[kDeltaU];
-    if (!Require(deck, {{"C", c}, {"I", i}, {"DeltaU", ripple}}))
+    if (!Require(in, deck, {kC, kI, kDeltaU}))
         return;
     const double peak = std::max(12.0, 20 * ripple);
     deck << "Vs a b SIN(0 " + Num(peak) + " 50)";
@@ -114,7 +114,7 @@ void FilterCapDeck(const DeckInput& in, Netlist& deck) {
     deck << ".tran 20u 400m 0 20u";
     deck.Helper("tran", "vmax", "max v(out) from=360m to=400m");
     deck.Helper("tran", "vmin", "min v(out) from=360m to=400m");
-    deck.Measure("tran", "ripple", "param='vmax-vmin'", ripple);
+    deck.Measure("tran", "ripple", "param='vmax-vmin'", in, kDeltaU);
 }
 
 }  // namespace engine::spice

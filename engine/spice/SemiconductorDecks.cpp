@@ -1,52 +1,96 @@
 // The zener regulator and the class A stage.
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "engine/semiconductors/ClassAAmp.h"
 #include "engine/semiconductors/Zener.h"
 #include "engine/spice/DeckBuilders.h"
 
 namespace engine::spice {
 
-// Two copies of the regulator on one input swept from Umin to Umax: "a"
-// unloaded (its zener takes all the current at Umax), "b" loaded with Rcmin
-// (its zener takes none at Umin). The zener breaks down sharply at Uz.
+// Two copies of the regulator, each on its own fixed input: "a" at Umax
+// unloaded (its zener takes all the current), "b" at Umin loaded with Rcmin
+// (its zener takes none). The zener breaks down sharply at Uz: NBV = 0.1 is
+// about as sharp as ngspice solves; sharper, its breakdown equation
+// overflows and the solution it returns breaks Kirchhoff's current law.
 void ZenerDeck(const DeckInput& in, Netlist& deck) {
     using namespace zener;
-    const double umin = in.v[kUmin];
-    const double umax = in.v[kUmax];
-    const double uz = in.v[kUz];
+    if (!Require(in, deck, {kUmin, kUmax, kUz, kR, kRcmin}))
+        return;
     const double r = in.v[kR];
     const double rcmin = in.v[kRcmin];
-    if (!Require(deck, {{"Umin", umin}, {"Umax", umax}, {"Uz", uz}, {"R", r}, {"Rcmin", rcmin}}))
-        return;
-    deck << "V1 in 0 DC " + Num(umax);
-    deck << "Ra in za " + Num(r);
+    deck << "Va ina 0 DC " + Num(in.v[kUmax]);
+    deck << "Ra ina za " + Num(r);
     deck << "VIa a 0 DC 0";
     deck << "Da a za dzener";
-    deck << "Rb in zb " + Num(r);
+    deck << "Vb inb 0 DC " + Num(in.v[kUmin]);
+    deck << "Rb inb zb " + Num(r);
     deck << "Db 0 zb dzener";
     deck << "Rcmin zb 0 " + Num(rcmin);
-    deck << ".model dzener D(IS=1e-14 BV=" + Num(uz) + " IBV=1m NBV=0.05)";
-    deck << ".dc V1 " + Num(umin) + " " + Num(umax) + " " + Num(umax - umin);
-    deck.Helper("dc", "iza", "find i(VIa) at=" + Num(umax));
-    deck.Helper("dc", "uza", "find v(za) at=" + Num(umax));
-    deck.Measure("dc", "pz", "param='iza*uza'", in.v[kPzmax]);
-    deck.Measure("dc", "uz", "find v(zb) at=" + Num(umin), uz);
-    deck.Measure("dc", "ic", "param='uz/" + Num(rcmin) + "'", in.v[kIcmax]);
+    deck << ".model dzener D(IS=1e-14 BV=" + Num(in.v[kUz]) + " IBV=1m NBV=0.1)";
+    const std::string at = FixedOperatingPoint(deck);
+    deck.Helper("dc", "iza", "find i(VIa)" + at);
+    deck.Helper("dc", "uza", "find v(za)" + at);
+    deck.Measure("dc", "pz", "param='iza*uza'", in, kPzmax);
+    deck.Measure("dc", "uz", "find v(zb)" + at, in, kUz);
+    deck.Measure("dc", "ic", "param='uz/" + Num(rcmin) + "'", in, kIcmax);
 }
 
-// The designed stage with a generic NPN of the form's beta, driven by the
-// form's input (a peak) as a sine at fifty times the lowest frequency: the
-// operating point at the start, before the signal, the gain from the
-// output's swing over the last two cycles of eight. ngspice measures only the last analysis of a deck, so
-// everything comes from this one.
+namespace {
+
+// One copy of the stage, its nodes suffixed with `tag`, its input a sine of
+// `amplitude` at `f` on the shared supply.
+void ClassAStage(Netlist& deck, const std::string& tag, double amplitude, double f,
+                 const std::vector<std::pair<std::string, double>>& parts) {
+    auto node = [&tag](const char* name) { return std::string(name) + tag; };
+    auto value = [&parts](const char* name) {
+        for (const auto& [part, v] : parts) {
+            if (part == name)
+                return v;
+        }
+        return 0.0;
+    };
+    deck << "Vin" + tag + " " + node("in") + " 0 DC 0 SIN(0 " + Num(amplitude) + " " + Num(f) + ")";
+    deck << "Cin" + tag + " " + node("in") + " " + node("b") + " " + Num(value("Cin"));
+    deck << "Rb" + tag + " vcc " + node("b") + " " + Num(value("Rb"));
+    deck << "Rx" + tag + " " + node("b") + " 0 " + Num(value("Rx"));
+    deck << "VIc" + tag + " vcc " + node("rc") + " DC 0";
+    deck << "Rc" + tag + " " + node("rc") + " " + node("c") + " " + Num(value("Rc"));
+    deck << "Q" + tag + " " + node("c") + " " + node("b") + " " + node("e") + " qnpn";
+    if (value("Re") > 0)
+        deck << "Re" + tag + " " + node("e") + " " + node("v") + " " + Num(value("Re"));
+    else
+        deck << "Vre" + tag + " " + node("e") + " " + node("v") + " DC 0";
+    deck << "Rv" + tag + " " + node("v") + " 0 " + Num(value("Rv"));
+    if (value("Cby") > 0)
+        deck << "Cby" + tag + " " + node("v") + " 0 " + Num(value("Cby"));
+    deck << "Cout" + tag + " " + node("c") + " " + node("out") + " " + Num(value("Cout"));
+    deck << "Rl" + tag + " " + node("out") + " 0 " + Num(value("Rl"));
+}
+
+}  // namespace
+
+// The designed stage with a generic NPN of the form's beta, in two copies on
+// one supply, each driven by a sine at fifty times the lowest frequency: "a"
+// with the form's Vin (the design budgets Vin and Vout peak to peak, so a
+// peak of Vin / 2), "s" with a hundredth of it, for the small-signal gain.
+// The operating point is read at the start, before the signal; the gains
+// from the outputs' swing over the last two cycles of eight. ngspice
+// measures only the last analysis of a deck, so everything comes from this one.
 void ClassAAmpDeck(const DeckInput& in, Netlist& deck) {
     using namespace class_a;
-    const ClassAInputs inputs{in.v[kVcc],
-                              in.v[kBeta],
-                              in.v[kVin],
-                              in.v[kVout],
-                              in.v[kFmin],
-                              in.v[kRc],
-                              in.v[kRl],
+    if (!Require(in, deck, {kVcc, kBeta, kVin, kFmin}))
+        return;
+    // The design is the form's, from its own values; the parts may be the standard ones.
+    const std::vector<double>& v = in.shown;
+    const ClassAInputs inputs{v[kVcc],
+                              v[kBeta],
+                              v[kVin],
+                              v[kVout],
+                              v[kFmin],
+                              v[kRc],
+                              v[kRl],
                               in.checks[kMaxGain] != 0,
                               in.checks[kWithLoad] != 0};
     const ClassADesign d = DesignClassA(inputs);
@@ -54,34 +98,47 @@ void ClassAAmpDeck(const DeckInput& in, Netlist& deck) {
         deck.Refuse("the design has no operating point");
         return;
     }
+    auto built = [&in](const char* name, double designed) {
+        const auto found = in.options.namedParts.find(name);
+        return found != in.options.namedParts.end() ? found->second : designed;
+    };
+    const std::vector<std::pair<std::string, double>> parts = {
+        {"Rc", in.v[kRc]},
+        {"Re", built("Re", d.Re)},
+        {"Rv", built("Rv", d.Rv)},
+        {"Rb", built("Rb", d.Rb)},
+        {"Rx", built("Rx", d.Rx)},
+        {"Cin", built("Cin", d.Cin)},
+        {"Cout", built("Cout", d.Cout)},
+        {"Cby", d.Cby > 0 ? built("Cby", d.Cby) : 0},
+        {"Rl", d.rl},
+    };
+    for (const auto& [name, value] : parts) {
+        const bool fitted = !((name == "Re" || name == "Cby") && value == 0);
+        if (fitted &&
+            !Require(deck, name, value, name[0] == 'C' ? Quantity::kCapacitance : Quantity::kResistance))
+            return;
+    }
     const double f = 50 * inputs.fmin;
     deck << "Vcc vcc 0 DC " + Num(inputs.vcc);
-    deck << "Vin in 0 DC 0 SIN(0 " + Num(inputs.vin) + " " + Num(f) + ")";
-    deck << "Cin in b " + Num(d.Cin);
-    deck << "Rb vcc b " + Num(d.Rb);
-    deck << "Rx b 0 " + Num(d.Rx);
     deck.Note("VIc measures the collector current");
-    deck << "VIc vcc rc DC 0";
-    deck << "Rc rc c " + Num(inputs.rc);
-    deck << "Q1 c b e qnpn";
-    deck << "Re e v " + Num(d.Re);
-    deck << "Rv v 0 " + Num(d.Rv);
-    if (d.Cby > 0)
-        deck << "Cby v 0 " + Num(d.Cby);
-    deck << "Cout c out " + Num(d.Cout);
-    deck.Note(inputs.withLoad ? "the load" : "no load: the design's stand-in for an open output");
-    deck << "Rl out 0 " + Num(d.rl);
+    deck.Note(inputs.withLoad ? "Rl: the load" : "Rl: no load, the design's stand-in for an open output");
+    ClassAStage(deck, "a", inputs.vin / 2, f, parts);
+    ClassAStage(deck, "s", inputs.vin / 200, f, parts);
     deck << ".model qnpn NPN(IS=1e-14 BF=" + Num(inputs.beta) + " VAF=100)";
     const double period = 1 / f;
     deck << ".tran " + Num(period / 200) + " " + Num(8 * period) + " 0 " + Num(period / 200);
     const std::string window = " from=" + Num(6 * period) + " to=" + Num(8 * period);
-    deck.Measure("tran", "ic", "find i(VIc) at=0", d.Ic);
-    deck.Measure("tran", "vc", "find v(c) at=0", d.Vc);
-    deck.Measure("tran", "ve", "find v(e) at=0", d.Ve);
-    deck.Measure("tran", "vb", "find v(b) at=0", d.Vb);
-    deck.Helper("tran", "outmax", "max v(out)" + window);
-    deck.Helper("tran", "outmin", "min v(out)" + window);
-    deck.Measure("tran", "gain", "param='(outmax-outmin)/" + Num(2 * inputs.vin) + "'", d.gain);
+    deck.Measure("tran", "ic", "find i(VIca) at=0", d.Ic);
+    deck.Measure("tran", "vc", "find v(ca) at=0", d.Vc);
+    deck.Measure("tran", "ve", "find v(ea) at=0", d.Ve);
+    deck.Measure("tran", "vb", "find v(ba) at=0", d.Vb);
+    deck.Helper("tran", "outmax", "max v(outa)" + window);
+    deck.Helper("tran", "outmin", "min v(outa)" + window);
+    deck.Measure("tran", "gain", "param='(outmax-outmin)/" + Num(inputs.vin) + "'", d.gain);
+    deck.Helper("tran", "ssmax", "max v(outs)" + window);
+    deck.Helper("tran", "ssmin", "min v(outs)" + window);
+    deck.Measure("tran", "gain_ss", "param='(ssmax-ssmin)/" + Num(inputs.vin / 100) + "'", d.gain);
 }
 
 }  // namespace engine::spice

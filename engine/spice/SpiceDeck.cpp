@@ -107,6 +107,8 @@ void WriteHeader(const FormModel& form, const FormState& state, const SpiceOptio
             out.push_back(std::string("* As built: ") + form.fields[field].name + " = " +
                           TrimRight(Ascii(FormatEngValue(value))));
     }
+    for (const auto& [name, value] : options.namedParts)
+        out.push_back("* As built: " + name + " = " + TrimRight(Ascii(FormatEngValue(value))));
     if (options.opamp == OpampModel::kGbw)
         out.push_back("* Op-amp: single pole, 1 MHz gain-bandwidth, rails");
 }
@@ -122,14 +124,16 @@ SpiceDeckResult BuildSpiceDeck(const FormModel& form, const FormState& state, co
     const DeckBuilder build = FindBuilder(form);
     if (build == nullptr)
         return result;
-    spice::DeckInput input{form, ParseFields(form, state.texts), state.modes, state.checks, options};
+    spice::DeckInput input{form, ParseFields(form, state.texts), state.modes, state.checks, options, {}, {}};
     // A field that shows Error reads as 0; the deck says which it was.
     for (size_t i = 0; i < input.v.size() && i < state.texts.size(); ++i) {
         if (TrimRight(state.texts[i]) == "Error")
             input.v[i] = kErrorValue;
     }
+    input.texts = state.texts;
     input.modes.resize(form.radioGroups.size(), -1);
     input.checks.resize(form.checks.size(), 0);
+    input.shown = input.v;
     for (const auto& [field, value] : options.partValues) {
         if (field >= 0 && field < static_cast<int>(input.v.size()))
             input.v[field] = value;
@@ -140,12 +144,14 @@ SpiceDeckResult BuildSpiceDeck(const FormModel& form, const FormState& state, co
     std::vector<std::string> lines;
     WriteHeader(form, state, options, lines);
     if (!deck.Refusal().empty()) {
+        result.refusal = deck.Refusal();
         lines.push_back("* Nothing to simulate: " + deck.Refusal() + ".");
     } else {
         lines.push_back("* Measurements, and what the form says:");
         for (const SpiceMeasure& measure : deck.Measures())
             lines.push_back("*   " + measure.name + " = " +
-                            TrimRight(Ascii(FormatEngValue(measure.formValue))));
+                            TrimRight(Ascii(measure.formText.empty() ? FormatEngValue(measure.formValue)
+                                                                     : measure.formText)));
         result.measures = deck.Measures();
         lines.insert(lines.end(), deck.Lines().begin(), deck.Lines().end());
         // Without it ngspice keeps only what the .meas name, and it cannot keep vm() or vi().

@@ -23,17 +23,22 @@ struct SpiceOptions {
     // Values (SI) that replace the form's own, by field index: the standard
     // parts the circuit is built with.
     std::map<int, double> partValues;
+    // The same by part name, for the parts a form designs but shows in no
+    // field (the class A stage's "Re", "Cin"...).
+    std::map<std::string, double> namedParts;
 };
 
 // One measurement of a deck and what the form says it should be.
 struct SpiceMeasure {
     std::string name;  // the .meas name, lower case: "fc", "th"
     double formValue;
+    std::string formText = {};  // the field's text when the form shows it, as it shows it
 };
 
 struct SpiceDeckResult {
     std::string text;                    // empty when the form has no circuit
     std::vector<SpiceMeasure> measures;  // empty when the values cannot be simulated
+    std::string refusal;                 // why not, then
 };
 
 bool HasSpiceDeck(const FormModel& form);

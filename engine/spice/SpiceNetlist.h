@@ -2,6 +2,7 @@
 // Writing one deck: element and analysis lines, and the measurements with
 // the values the form expects of them.
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,8 @@ namespace engine::spice {
 // A number as SPICE reads it, to seven significant digits: "2200", "1e-08".
 std::string Num(double value);
 
+struct DeckInput;
+
 class Netlist {
   public:
     // Circuit lines, in order.
@@ -20,6 +23,9 @@ class Netlist {
     void Note(const std::string& text);
     // ".meas <analysis> <name> <what>", compared with the form's value.
     void Measure(const char* analysis, const std::string& name, const std::string& what, double formValue);
+    // The same for a measurement the form shows in a field: the header quotes the field's text.
+    void Measure(const char* analysis, const std::string& name, const std::string& what, const DeckInput& in,
+                 int field);
     // An auxiliary .meas the results are built from; not compared.
     void Helper(const char* analysis, const std::string& name, const std::string& what);
     // The values cannot make a circuit (a field shows Error, a part is 0).
@@ -43,17 +49,28 @@ struct DeckInput {
     std::vector<int> modes;
     std::vector<int> checks;
     const SpiceOptions& options;
+    std::vector<std::string> texts;  // the form's field texts
+    std::vector<double> shown;       // the form's own values, before the parts replace them
     int Mode(size_t group) const { return group < modes.size() ? modes[group] : -1; }
 };
 
-// A value a circuit can be built with: computed (not Error), finite, above zero.
-bool Usable(double value);
+// Why `value` of that quantity makes no part of a circuit ngspice can run:
+// Error, zero or negative, not finite, or beyond what it solves in reasonable
+// time and precision (a 1e30 ohm feedback resistor runs for minutes). Empty
+// when the value is fine.
+std::string Unusable(const std::string& name, double value, Quantity quantity);
 // Refuses the deck unless every value is usable; the name goes in the reason.
-bool Require(Netlist& deck, std::initializer_list<std::pair<const char*, double>> values);
+bool Require(Netlist& deck, const std::string& name, double value, Quantity quantity);
+// The same for fields of the form, by index.
+bool Require(const DeckInput& in, Netlist& deck, std::initializer_list<int> fields);
 
-// The operating point, as a sweep of the source from 0 to its value: the
-// .meas of a DC analysis read the circuit there ("at=<value>"). ngspice runs
-// no .meas at all in a deck that also has an .op.
+// The operating point, as a sweep of the source from 0 to twice its value:
+// the .meas of a DC analysis read the circuit at the middle point
+// ("at=<value>"), never at an end, where rounding may leave the sweep short of
+// it. ngspice runs no .meas at all in a deck that also has an .op.
 void DcAnalysis(Netlist& deck, const std::string& source, double value);
+// An operating point of a circuit whose sources stay fixed: a dummy source
+// swept over three points; returns the " at=1" of its middle one.
+std::string FixedOperatingPoint(Netlist& deck);
 
 }  // namespace engine::spice
