@@ -9,6 +9,8 @@ namespace {
 
 // A range end typed as 10M still takes the standard 10 M.
 constexpr double kRangeSlack = 1e-9;
+// Values this close are one value.
+constexpr double kSameValue = 1e-12;
 
 std::vector<double> SingleValues(parts::Series series, double min, double max) {
     std::vector<double> values;
@@ -53,14 +55,23 @@ std::vector<PartChoice> StandardChoices(parts::Series series, double min, double
             }
         }
     }
-    // Equal values: the single part first, then the pairs in the order made.
-    std::stable_sort(choices.begin(), choices.end(), [](const PartChoice& x, const PartChoice& y) {
-        return x.value < y.value || (x.value == y.value && x.count < y.count);
-    });
-    choices.erase(std::unique(choices.begin(), choices.end(),
-                              [](const PartChoice& x, const PartChoice& y) { return x.value == y.value; }),
-                  choices.end());
-    return choices;
+    std::stable_sort(choices.begin(), choices.end(),
+                     [](const PartChoice& x, const PartChoice& y) { return x.value < y.value; });
+    // Two ways to one value differ in the last bits at most: of such a run
+    // the first with the fewest parts stays.
+    std::vector<PartChoice> distinct;
+    for (size_t start = 0; start < choices.size();) {
+        size_t end = start + 1, kept = start;
+        while (end < choices.size() &&
+               choices[end].value - choices[start].value <= kSameValue * choices[start].value) {
+            if (choices[end].count < choices[kept].count)
+                kept = end;
+            ++end;
+        }
+        distinct.push_back(choices[kept]);
+        start = end;
+    }
+    return distinct;
 }
 
 }  // namespace engine::design
