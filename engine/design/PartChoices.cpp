@@ -9,6 +9,9 @@ namespace {
 
 // A range end typed as 10M still takes the standard 10 M.
 constexpr double kRangeSlack = 1e-9;
+// A part under a hundredth of its partner changes less than its tolerance:
+// no pair worth buying.
+constexpr double kWidestPair = 100;
 // Values this close are one value.
 constexpr double kSameValue = 1e-12;
 
@@ -44,6 +47,8 @@ std::vector<PartChoice> StandardChoices(parts::Series series, double min, double
     if (pairs) {
         for (size_t i = 0; i < singles.size(); ++i) {
             for (size_t j = 0; j <= i; ++j) {
+                if (singles[i] > kWidestPair * (1 + kRangeSlack) * singles[j])
+                    continue;
                 // a + b with a the larger; 1 / (1/a + 1/b) with a the smaller.
                 for (const parts::PartPair pair : {parts::PartPair{false, singles[i], singles[j], 0},
                                                    parts::PartPair{true, singles[j], singles[i], 0}}) {

@@ -1,7 +1,8 @@
 #pragma once
 // The values a part can be bought in: every standard value of its series
 // within a range and, when pairs are allowed, every sum and reciprocal sum
-// of two of them within the same range. Sorted by value; of equal values
+// of two of them within the same range, the smaller at least a hundredth
+// of the larger. Sorted by value; of equal values
 // only the one with fewer parts stays.
 
 #include <vector>

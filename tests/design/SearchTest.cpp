@@ -22,7 +22,8 @@ struct Value {
     int count;
 };
 
-// Standard values from the tables, and every sum and reciprocal sum of two.
+// Standard values from the tables, and every sum and reciprocal sum of two
+// (the smaller at least a hundredth of the larger).
 std::vector<Value> Space(parts::Series series, double min, double max, bool pairs) {
     std::vector<double> singles;
     for (int decade = -13; decade <= 8; ++decade) {
@@ -37,6 +38,8 @@ std::vector<Value> Space(parts::Series series, double min, double max, bool pair
         values.push_back({single, 1});
     for (size_t i = 0; pairs && i < singles.size(); ++i) {
         for (size_t j = 0; j <= i; ++j) {
+            if (singles[i] > 100.000001 * singles[j])
+                continue;
             for (const double value :
                  {singles[i] + singles[j], singles[i] * singles[j] / (singles[i] + singles[j])}) {
                 if (value >= min * (1 - 1e-9) && value <= max * (1 + 1e-9))
