@@ -11,6 +11,7 @@
 #include "cli/Batch.h"
 #include "cli/Calculation.h"
 #include "cli/Catalogue.h"
+#include "cli/Design.h"
 #include "cli/Features.h"
 #include "engine/Text.h"
 #include "engine/parts/ESeries.h"
@@ -165,6 +166,8 @@ int main(int argc, char** argv) {
     plot->add_flag("--csv", csv, "Print the data as CSV (the default)");
     plot->add_flag("--json", plotOptions.json, "Print the data as JSON");
     plot->add_option("--svg", svgFile, "Also write the picture as SVG to FILE")->type_name("FILE");
+
+    cli::AddDesignCommand(app);  // runs as it is parsed
 
     try {
         app.parse(argc, argv);
