@@ -113,6 +113,12 @@ void CMainDlg::OnHelpContents() {
     WinHelp(this, HelpCommand::Finder);
 }
 
+// The menu window has no Help button: F1 opens the help's contents.
+bool CMainDlg::OnHelpInfo() {
+    OnHelpContents();
+    return true;
+}
+
 void CMainDlg::OnAbout() {
     CAboutDlg about;
     about.DoModal(this);

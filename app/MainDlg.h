@@ -31,6 +31,7 @@ class CMainDlg : public platform::CDialog {
   protected:
     bool OnInitDialog() override;
     bool OnCommand(platform::Notification notification, int id) override;
+    bool OnHelpInfo() override;
     const platform::CommandTable* GetCommandTable() const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;

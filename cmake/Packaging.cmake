@@ -28,6 +28,9 @@ foreach(source packaging/changelog app/voltaris.1 cli/voltaris-cli.1)
   list(APPEND compressed ${output})
 endforeach()
 add_custom_target(voltaris_compressed_files ALL DEPENDS ${compressed})
+# Building the program builds all that the install takes with it, so that
+# "cmake --build build --target voltaris" is enough before "cmake --install".
+add_dependencies(voltaris voltaris_compressed_files voltaris-cli)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${compressed_dir}/changelog.gz DESTINATION ${doc_dir})
 install(FILES ${compressed_dir}/voltaris.1.gz ${compressed_dir}/voltaris-cli.1.gz
   DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

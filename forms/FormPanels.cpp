@@ -3,10 +3,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
@@ -16,6 +18,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QPushButton>
 
 #include "engine/parts/PartsReport.h"
 #include "engine/plot/Plots.h"
@@ -27,10 +30,10 @@
 
 namespace {
 
-// Holds the panels. Enter in a panel's list or box is no press of the form's
-// default button: it stops here; Esc goes on and closes the form.
-// It also tells when a panel asks for another size (a longer table, a
-// message instead of the chart), so that the window is laid out again.
+// Holds the panels. Enter on a panel's button presses it; in a list or box
+// it is no press of the form's default button: it stops here. Esc goes on and
+// closes the form. It also tells when a panel asks for another size (a longer
+// table, a message instead of the chart), so that the window is laid out again.
 class SidePanels : public QWidget {
   public:
     SidePanels(QWidget* parent, std::function<void()> resized)
@@ -38,10 +41,12 @@ class SidePanels : public QWidget {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override {
-        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-            event->accept();
-        else
-            QWidget::keyPressEvent(event);
+        if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+            return QWidget::keyPressEvent(event);
+        event->accept();
+        auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
+        if (button != nullptr && isAncestorOf(button) && button->isEnabled())
+            button->click();
     }
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::LayoutRequest)
@@ -77,6 +82,40 @@ QWidget* FirstControl(QWidget* panel) {
     }
     return nullptr;
 }
+
+// The form's menu, not a field's own, from a right click or the Menu key in
+// an edit field (the X11 platform turns the key into a context menu request
+// to the field); Shift+F10 there too.
+class FieldMenuRequests : public QObject {
+  public:
+    FieldMenuRequests(QObject* parent, std::function<void(QLineEdit*, const QPoint&)> show)
+        : QObject(parent), show_(std::move(show)) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* field = qobject_cast<QLineEdit*>(watched);
+        if (field == nullptr)
+            return false;
+        if (event->type() == QEvent::ContextMenu) {
+            const auto* request = static_cast<QContextMenuEvent*>(event);
+            show_(field, request->reason() == QContextMenuEvent::Mouse ? request->pos()
+                                                                       : QPoint(0, field->height()));
+            return true;
+        }
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->key() == Qt::Key_Menu && key->modifiers() == Qt::NoModifier) ||
+                (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
+                show_(field, QPoint(0, field->height()));
+                return true;
+            }
+        }
+        return false;
+    }
+
+  private:
+    std::function<void(QLineEdit*, const QPoint&)> show_;
+};
 
 QAction* AddAction(QWidget* dialog, std::vector<QAction*>& actions, const QString& text,
                    const QKeySequence& keys) {
@@ -142,6 +181,35 @@ CFormPanels::CFormPanels(QWidget* dialog, const engine::FormModel& form,
         QObject::connect(pane, &QAction::triggered, dialog_,
                          [this, pane] { MoveFocusBetweenFormAndPanels(pane == backPaneAction_); });
     }
+
+    menu_ = new QMenu(dialog_);
+    for (QAction* action : actions_) {
+        menu_->addAction(action);
+        if (action == plotAction_)
+            menu_->addSeparator();
+    }
+    // The field's own entries; the keys beside them are the field's, which
+    // it handles itself.
+    const struct {
+        QString text;
+        void (*act)(QLineEdit*);
+    } edits[] = {{QStringLiteral("Cu&t\tCtrl+X"), [](QLineEdit* field) { field->cut(); }},
+                 {QStringLiteral("&Copy\tCtrl+C"), [](QLineEdit* field) { field->copy(); }},
+                 {QStringLiteral("P&aste\tCtrl+V"), [](QLineEdit* field) { field->paste(); }}};
+    for (const auto& [text, act] : edits) {
+        auto* action = new QAction(text, menu_);
+        QObject::connect(action, &QAction::triggered, menu_, [this, act = act] {
+            if (menuField_ != nullptr)
+                act(menuField_);
+        });
+        fieldActions_.push_back(action);
+    }
+    fieldActions_.push_back(new QAction(menu_));
+    fieldActions_.back()->setSeparator(true);
+    auto* requests = new FieldMenuRequests(
+        dialog_, [this](QLineEdit* field, const QPoint& at) { ShowMenu(field->mapTo(dialog_, at), field); });
+    for (QLineEdit* field : dialog_->findChildren<QLineEdit*>())
+        field->installEventFilter(requests);
 }
 
 CFormPanels::~CFormPanels() = default;
@@ -381,14 +449,21 @@ bool CFormPanels::MoveFocusBetweenFormAndPanels(bool backwards) {
     return true;
 }
 
-void CFormPanels::ShowMenu(const QPoint& at) {
-    QMenu menu(dialog_);
-    for (QAction* action : actions_) {
-        menu.addAction(action);
-        if (action == plotAction_)
-            menu.addSeparator();
+void CFormPanels::ShowMenu(const QPoint& at, QLineEdit* field) {
+    if (menu_->isVisible())  // one request may come as a key and as a menu event
+        return;
+    for (QAction* action : fieldActions_)
+        menu_->removeAction(action);
+    menuField_ = field;
+    if (field != nullptr) {
+        const bool writable = field->isEnabled() && !field->isReadOnly();
+        fieldActions_[0]->setEnabled(writable && field->hasSelectedText());
+        fieldActions_[1]->setEnabled(field->hasSelectedText());
+        fieldActions_[2]->setEnabled(writable && !QApplication::clipboard()->text().isEmpty());
+        menu_->insertActions(actions_.front(), {fieldActions_.begin(), fieldActions_.end()});
     }
-    menu.exec(dialog_->mapToGlobal(at));
+    menu_->exec(dialog_->mapToGlobal(at));
+    menuField_ = nullptr;
 }
 
 void CFormPanels::CopyValues() const {

@@ -6,6 +6,7 @@
 // nothing from the form: its size, its controls and its Tab chain are the
 // template's.
 
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -15,6 +16,7 @@
 
 class QAction;
 class QKeyEvent;
+class QLineEdit;
 class QMenu;
 class QScrollArea;
 class QTabWidget;
@@ -33,8 +35,12 @@ class CFormPanels {
     // After every recalculation of the form.
     void Follow(const engine::FormState& state);
 
-    // The context menu at a point of the dialog (in its coordinates).
-    void ShowMenu(const QPoint& at);
+    // The context menu at a point of the dialog (in its coordinates). Opened
+    // for an edit field, it starts with the field's Cut, Copy and Paste.
+    void ShowMenu(const QPoint& at, QLineEdit* field = nullptr);
+    // The one menu of the form, built once: assistive tools keep reading
+    // the same menu at every opening.
+    QMenu* Menu() const { return menu_; }
     // The form's keys also where an edit field takes them for itself (on X11
     // Ctrl+E moves to the end of the line): true when one was triggered.
     bool TriggerKey(const QKeyEvent* event);
@@ -83,4 +89,7 @@ class CFormPanels {
     QAction* paneAction_ = nullptr;      // F6
     QAction* backPaneAction_ = nullptr;  // Shift+F6
     QWidget* lastFormFocus_ = nullptr;
+    QMenu* menu_ = nullptr;
+    std::vector<QAction*> fieldActions_;  // Cut, Copy, Paste and a separator
+    QPointer<QLineEdit> menuField_;       // the field they act on while the menu is open
 };

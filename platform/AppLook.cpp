@@ -33,8 +33,9 @@ double ContrastRatio(const QColor& a, const QColor& b) {
 }
 
 // Texts need 4.5:1; a little more leaves room for the rounding of the colour
-// channels and for antialiased edges.
-constexpr double kWantedContrast = 4.6;
+// channels and for antialiased edges, which never reach the full colour on
+// thin strokes (a placeholder in the small dialog font).
+constexpr double kWantedContrast = 5.0;
 
 // `color` itself when it already stands out enough from `background`,
 // otherwise the least change of it towards black or white that does.
@@ -55,9 +56,19 @@ QColor Readable(const QColor& color, const QColor& background) {
     return target;
 }
 
+// A translucent colour (Qt draws placeholders in the text colour at half
+// opacity) as it shows over its background.
+QColor Over(const QColor& color, const QColor& background) {
+    const float a = color.alphaF();
+    return QColor::fromRgbF(color.redF() * a + background.redF() * (1 - a),
+                            color.greenF() * a + background.greenF() * (1 - a),
+                            color.blueF() * a + background.blueF() * (1 - a));
+}
+
 // A desktop palette (dark ones especially) may grey disabled text out until
-// it can hardly be read: every text role keeps its contrast with the
-// background it is drawn on, in every colour group.
+// it can hardly be read, and keeps the light palette's blue links and grey
+// placeholders on a dark background: every text role keeps its contrast with
+// the background it is drawn on, in every colour group.
 QPalette ReadablePalette(QPalette palette) {
     static const std::pair<QPalette::ColorRole, QPalette::ColorRole> pairs[] = {
         {QPalette::WindowText, QPalette::Window},
@@ -65,11 +76,16 @@ QPalette ReadablePalette(QPalette palette) {
         {QPalette::Text, QPalette::Base},
         {QPalette::HighlightedText, QPalette::Highlight},
         {QPalette::ToolTipText, QPalette::ToolTipBase},
+        {QPalette::Link, QPalette::Base},
+        {QPalette::LinkVisited, QPalette::Base},
+        {QPalette::PlaceholderText, QPalette::Base},
     };
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         for (const auto& [text, background] : pairs) {
-            const QColor wanted = Readable(palette.color(group, text), palette.color(group, background));
-            if (wanted != palette.color(group, text))
+            const QColor behind = palette.color(group, background);
+            const QColor shown = Over(palette.color(group, text), behind);
+            const QColor wanted = Readable(shown, behind);
+            if (wanted != shown)
                 palette.setColor(group, text, wanted);
         }
     }

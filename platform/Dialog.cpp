@@ -1,5 +1,6 @@
 #include "platform/Dialog.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QEvent>
@@ -28,6 +29,13 @@ CDialog::CDialog(const DialogTemplate& dialogTemplate)
                    Qt::WindowCloseButtonHint);
     setFont(font_);
     setSizeGripEnabled(false);
+    // F1 asks for help wherever the focus is in the dialog, panels included,
+    // and in a window without a control to hold the focus (the menu window).
+    auto* help = new QAction(this);
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    help->setShortcutContext(Qt::WindowShortcut);
+    addAction(help);
+    connect(help, &QAction::triggered, this, [this] { OnHelpInfo(); });
 }
 
 CDialog::~CDialog() = default;
@@ -364,6 +372,20 @@ void CDialog::OnOK() {
 
 void CDialog::OnCancel() {
     EndDialog(IDCANCEL);
+}
+
+bool CDialog::OnHelpInfo() {
+    for (const ControlTemplate& control : template_.controls) {
+        if (control.kind == ControlKind::PushButton &&
+            QString::fromUtf8(control.text).remove(QLatin1Char('&')) == QLatin1String("Help")) {
+            auto* button = Item<QPushButton>(control.id);
+            if (button == nullptr || !button->isEnabled())
+                return false;
+            button->click();
+            return true;
+        }
+    }
+    return false;
 }
 
 // Esc and the close box arrive here: they are the cancel command.

@@ -62,6 +62,9 @@ class CDialog : public QDialog {
     virtual const CommandTable* GetCommandTable() const { return nullptr; }
     virtual void OnOK();
     virtual void OnCancel();
+    // F1 anywhere in the dialog: presses the dialog's Help button, if it has
+    // one; returns whether the key asked for help.
+    virtual bool OnHelpInfo();
 
     void reject() override;
     void accept() override;

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -47,7 +48,45 @@ HelpWindow::HelpWindow(QString helpFilePath) : QWidget(nullptr, Qt::Window), pat
             Show(kSearchPrefix + search_->text().trimmed());
     });
     connect(browser_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) { OnLink(url); });
+    AddKeys();
     UpdateButtons();
+}
+
+// The keys of a browser. Backspace goes back only where it deletes nothing:
+// the search field takes it first.
+void HelpWindow::AddKeys() {
+    const struct {
+        QKeySequence keys;
+        void (HelpWindow::*act)();
+    } keys[] = {
+        {QKeySequence(Qt::Key_Escape), &HelpWindow::CloseWindow},
+        {QKeySequence(Qt::CTRL | Qt::Key_W), &HelpWindow::CloseWindow},
+        {QKeySequence(Qt::CTRL | Qt::Key_F), &HelpWindow::FocusSearch},
+        {QKeySequence(Qt::ALT | Qt::Key_Left), &HelpWindow::Back},
+        {QKeySequence(Qt::Key_Backspace), &HelpWindow::Back},
+        {QKeySequence(Qt::ALT | Qt::Key_Right), &HelpWindow::Forward},
+    };
+    for (const auto& [sequence, act] : keys) {
+        auto* shortcut = new QShortcut(sequence, this);
+        connect(shortcut, &QShortcut::activated, this, [this, act = act] { (this->*act)(); });
+    }
+}
+
+void HelpWindow::CloseWindow() {
+    close();
+}
+
+void HelpWindow::FocusSearch() {
+    search_->setFocus(Qt::ShortcutFocusReason);
+    search_->selectAll();
+}
+
+// A page keeps the link colour of the palette it was laid out in: show it
+// again in the new one.
+void HelpWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && file_ && position_ >= 0)
+        Display(history_.at(position_));
 }
 
 bool HelpWindow::EnsureLoaded() {

@@ -32,7 +32,13 @@ class HelpWindow : public QWidget, public IHelpViewer {
     QTextBrowser* Browser() const { return browser_; }
     QLineEdit* SearchField() const { return search_; }
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    void AddKeys();
+    void CloseWindow();
+    void FocusSearch();
     bool EnsureLoaded();
     void Display(const QString& page);
     QString SearchResultsHtml(const QString& query) const;

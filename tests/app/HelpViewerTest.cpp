@@ -76,6 +76,57 @@ TEST_F(HelpViewer, SearchFindsTopicsHoldingEveryWord) {
     EXPECT_EQ(file->Keys(), (QStringList{"contents", "220", "170"}));
 }
 
+// The keys of a browser, as real key events to the control that has the
+// focus, from topic 220 with the contents behind it and topic 170 ahead.
+TEST_F(HelpViewer, KeysCloseSearchAndMoveThroughTheHistory) {
+    enum Focus { kBrowser, kSearch };
+    const struct {
+        const char* what;
+        Focus focus;
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        bool open;           // the window still shown
+        const char* page;    // the page it shows
+        bool searchFocused;  // the search field has the focus (its text selected after Ctrl+F)
+        const char* search;  // the search field's text ("ab" before the key)
+    } cases[] = {
+        {"Esc", kBrowser, Qt::Key_Escape, Qt::NoModifier, false, "220", false, "ab"},
+        {"Esc in the search field", kSearch, Qt::Key_Escape, Qt::NoModifier, false, "220", false, "ab"},
+        {"Ctrl+W", kBrowser, Qt::Key_W, Qt::ControlModifier, false, "220", false, "ab"},
+        {"Ctrl+F", kBrowser, Qt::Key_F, Qt::ControlModifier, true, "220", true, "ab"},
+        {"Alt+Left", kBrowser, Qt::Key_Left, Qt::AltModifier, true, "contents", false, "ab"},
+        {"Alt+Left in the search field", kSearch, Qt::Key_Left, Qt::AltModifier, true, "contents", true,
+         "ab"},
+        {"Backspace", kBrowser, Qt::Key_Backspace, Qt::NoModifier, true, "contents", false, "ab"},
+        {"Backspace in the search field deletes", kSearch, Qt::Key_Backspace, Qt::NoModifier, true, "220",
+         true, "a"},
+        {"Alt+Right", kBrowser, Qt::Key_Right, Qt::AltModifier, true, "170", false, "ab"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        platform::HelpWindow help(path);
+        ASSERT_TRUE(help.ShowContents());
+        ASSERT_TRUE(help.ShowTopic(220));
+        ASSERT_TRUE(help.ShowTopic(170));
+        help.Back();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
+        help.SearchField()->setText("ab");
+        QWidget* target = c.focus == kSearch ? static_cast<QWidget*>(help.SearchField()) : help.Browser();
+        target->setFocus(Qt::OtherFocusReason);
+        help.SearchField()->deselect();
+        QTest::keyClick(target, static_cast<Qt::Key>(c.key), c.modifiers);
+        EXPECT_EQ(help.isVisible(), c.open);
+        EXPECT_EQ(help.CurrentPage().toStdString(), c.page);
+        if (c.open) {
+            EXPECT_EQ(help.SearchField()->hasFocus(), c.searchFocused);
+            if (c.focus == kBrowser && c.searchFocused) {
+                EXPECT_EQ(help.SearchField()->selectedText(), "ab");
+            }
+        }
+        EXPECT_EQ(help.SearchField()->text().toStdString(), c.search);
+    }
+}
+
 TEST(HelpFailure, MissingFileShowsTheMessageAndTheFormGoesOn) {
     platform::HelpWindow help("/nonexistent/voltaris.HLP");
     platform::SetHelpViewer(&help);

@@ -161,4 +161,15 @@ TEST(KeyboardOnly, WindowMenuOpensFromTheKeyboard) {
     }
 }
 
+// The menu window has no Help button, nor a control that holds the focus:
+// F1 there opens the help's contents.
+TEST(KeyboardOnly, F1InTheMenuWindowOpensTheContents) {
+    HelpRecorder help;
+    CMainDlg mainWindow;
+    RunTyping(mainWindow, {{Qt::Key_F1}, kEsc});
+    EXPECT_EQ(help.contents, 1);
+    EXPECT_TRUE(help.topics.empty());
+    EXPECT_EQ(mainWindow.result(), platform::IDCANCEL);
+}
+
 }  // namespace

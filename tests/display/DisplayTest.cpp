@@ -14,10 +14,14 @@
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <cmath>
 
 #include "app/FormTable.h"
 #include "forms/passive/OhmsLawDlg.h"
+#include "platform/HelpWindow.h"
 #include "platform/PictureWidget.h"
 #include "tests/support/FormHarness.h"
 #include "tools/DarkPalette.h"
@@ -245,6 +249,71 @@ TEST(DarkTheme, EveryTextAndIndicatorStandsOutEnabledOrDisabled) {
                 }
             }
         }
+    }
+    QApplication::setPalette(previous);
+}
+
+// The rectangle of the first link of the help window's page, in the window.
+QRect FirstLink(const platform::HelpWindow& help) {
+    QTextBrowser* browser = help.Browser();
+    for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            if (!fragment.fragment().charFormat().isAnchor())
+                continue;
+            QTextCursor cursor(browser->document());
+            cursor.setPosition(fragment.fragment().position());
+            const QRect start = browser->cursorRect(cursor);
+            cursor.setPosition(fragment.fragment().position() + fragment.fragment().length());
+            const QRect area = start.united(browser->cursorRect(cursor));
+            return QRect(browser->viewport()->mapTo(&help, area.topLeft()), area.size());
+        }
+    }
+    return {};
+}
+
+// The help window's links and the search field's placeholder at 4.5:1 or
+// more, light and dark: in the program's dark palette (which keeps the light
+// palette's blue links and half-transparent placeholder) and in a desktop
+// dark theme with link and placeholder colours of its own. The palette
+// changes while the window is open, as when the desktop switches themes.
+TEST(DarkTheme, HelpLinksAndSearchPlaceholderStandOut) {
+    constexpr double kMinimum = 4.5;
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile file(dir.filePath("voltaris.HLP"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        "<!--topic:contents-->\n<h1>Contents</h1><p><a href=\"topic:220\">Ohm's law</a></p>\n"
+        "<!--topic:220-->\n<h1>Ohm's law</h1>\n");
+    file.close();
+    QPalette theme = tools::DarkPalette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        theme.setColor(group, QPalette::Link, QColor(0x1d, 0x4f, 0x91));
+        theme.setColor(group, QPalette::LinkVisited, QColor(0x5b, 0x2d, 0x82));
+        theme.setColor(group, QPalette::PlaceholderText, QColor(0x5c, 0x5c, 0x5c));
+    }
+    const QPalette previous = QApplication::palette();
+    const struct {
+        const char* name;
+        QPalette palette;
+    } palettes[] = {{"light", previous}, {"dark", tools::DarkPalette()}, {"theme", theme}};
+    platform::HelpWindow help(file.fileName());
+    ASSERT_TRUE(help.ShowContents());
+    for (const auto& [name, palette] : palettes) {
+        QApplication::setPalette(palette);
+        QApplication::processEvents();
+        const QImage shot = help.grab().toImage();
+        Keep(QPixmap::fromImage(shot), QStringLiteral("HelpWindow-") + QLatin1String(name));
+        const QRect link = FirstLink(help);
+        ASSERT_FALSE(link.isEmpty()) << name;
+        EXPECT_GE(AreaContrast(shot, link, help.Browser()->palette().color(QPalette::Base).rgb()), kMinimum)
+            << name << " link";
+        const QLineEdit* search = help.SearchField();
+        ASSERT_TRUE(search->text().isEmpty());
+        EXPECT_GE(AreaContrast(shot, search->geometry().adjusted(4, 4, -4, -4),
+                               search->palette().color(QPalette::Base).rgb()),
+                  kMinimum)
+            << name << " placeholder";
     }
     QApplication::setPalette(previous);
 }
