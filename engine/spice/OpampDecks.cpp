@@ -26,7 +26,7 @@ void MeasureDcGain(Netlist& deck, const std::string& name, const std::string& ou
 void GainStageDeck(const DeckInput& in, Netlist& deck, bool inverting) {
     using namespace gain_stage;
     const double g = in.v[kG];
-    if (!Require(in, deck, {kG, kR1, kR2}))
+    if (!Require(in, deck, {kR1, kR2, kG}))
         return;
     const double vin = 1 / g;
     AddOpamp(deck, in.options.opamp);
@@ -117,13 +117,13 @@ void IntegratorDeck(const DeckInput& in, Netlist& deck) {
 
 void SummatorDeck(const DeckInput& in, Netlist& deck) {
     using namespace summator;
-    if (Require(in, deck, {kG1, kG2, kR1, kR2, kR3}))
+    if (Require(in, deck, {kR1, kR2, kR3, kG1, kG2}))
         TwoInputDeck(in, deck, kG1, kG2, true, SummatorStage);
 }
 
 void SubtractorDeck(const DeckInput& in, Netlist& deck) {
     using namespace subtractor;
-    if (Require(in, deck, {kG1, kG2, kR1, kR2, kR3}))
+    if (Require(in, deck, {kR1, kR2, kR3, kG1, kG2}))
         TwoInputDeck(in, deck, kG1, kG2, false, SubtractorStage);
 }
 

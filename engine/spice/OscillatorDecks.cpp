@@ -25,9 +25,10 @@ void MeasurePeriod(Netlist& deck, const std::string& node, double level, const D
 }
 
 // `periods` periods from the initial conditions, in steps of a thousandth
-// of `shortest`, the shortest interval measured.
+// of the period and at most a hundredth of `shortest`, the shortest
+// interval measured (a 1 % low time in ten steps came out 2.4 % long).
 void RunFor(Netlist& deck, double period, double periods, double shortest) {
-    const std::string step = Num(shortest / 1000);
+    const std::string step = Num(std::min(period / 1000, shortest / 100));
     deck << ".tran " + step + " " + Num(period * periods) + " 0 " + step + " uic";
 }
 
@@ -104,7 +105,7 @@ void GateAstableDeck(const DeckInput& in, Netlist& deck) {
     deck.Note("starts from one of its two states, not from the balance point");
     deck << ".ic v(a)=0 v(b)=" + Num(kVddCmos) + " v(out)=0";
     // The real period is about three times the form's.
-    deck << ".tran " + Num(t / 300) + " " + Num(t * 20) + " 0 " + Num(t / 300);
+    deck << ".tran " + Num(t / 300) + " " + Num(t * 15) + " 0 " + Num(t / 300);
     MeasurePeriod(deck, "out", kVddCmos / 2, in, kT, kF);
 }
 

@@ -109,11 +109,11 @@ void FilterCapDeck(const DeckInput& in, Netlist& deck) {
     deck << ".model drect D(IS=1e-9 N=1.7 RS=0.02 CJO=100p)";
     deck << "C1 out 0 " + Num(c);
     deck << "Iload out 0 DC " + Num(i);
-    deck.Note("starts charged near the peak; 20 cycles, the last two measured");
+    deck.Note("starts charged near the peak; 15 cycles, the last two measured");
     deck << ".ic v(out)=" + Num(peak * 0.9);
-    deck << ".tran 20u 400m 0 20u";
-    deck.Helper("tran", "vmax", "max v(out) from=360m to=400m");
-    deck.Helper("tran", "vmin", "min v(out) from=360m to=400m");
+    deck << ".tran 50u 300m 0 50u";
+    deck.Helper("tran", "vmax", "max v(out) from=260m to=300m");
+    deck.Helper("tran", "vmin", "min v(out) from=260m to=300m");
     deck.Measure("tran", "ripple", "param='vmax-vmin'", in, kDeltaU);
 }
 

@@ -97,14 +97,15 @@ bool Require(const DeckInput& in, Netlist& deck, std::initializer_list<int> fiel
 }
 
 void DcAnalysis(Netlist& deck, const std::string& source, double value) {
-    deck << ".dc " + source + " 0 " + Num(2 * value) + " " + Num(value);
+    // Stopping half a step beyond 2 x value keeps that point whatever the rounding.
+    deck << ".dc " + source + " 0 " + Num(2.5 * value) + " " + Num(value);
 }
 
-std::string FixedOperatingPoint(Netlist& deck) {
-    deck.Note("Vop only carries the sweep that holds the operating point");
+std::string RampedOperatingPoint(Netlist& deck) {
+    deck.Note("Vop ramps the inputs up to their values and a quarter beyond, in steps of 5 %");
     deck << "Vop op 0 DC 0";
     deck << "Rop op 0 1";
-    deck << ".dc Vop 0 2 1";
+    deck << ".dc Vop 0 1.25 0.05";
     return " at=1";
 }
 

@@ -64,13 +64,14 @@ bool Require(Netlist& deck, const std::string& name, double value, Quantity quan
 // The same for fields of the form, by index.
 bool Require(const DeckInput& in, Netlist& deck, std::initializer_list<int> fields);
 
-// The operating point, as a sweep of the source from 0 to twice its value:
+// The operating point, as a sweep of the source over 0, its value and twice it:
 // the .meas of a DC analysis read the circuit at the middle point
 // ("at=<value>"), never at an end, where rounding may leave the sweep short of
 // it. ngspice runs no .meas at all in a deck that also has an .op.
 void DcAnalysis(Netlist& deck, const std::string& source, double value);
-// An operating point of a circuit whose sources stay fixed: a dummy source
-// swept over three points; returns the " at=1" of its middle one.
-std::string FixedOperatingPoint(Netlist& deck);
+// The operating point of a stiff circuit (a zener's breakdown), reached
+// step by step: inputs written as sources scaled by v(op), which a sweep
+// ramps from 0 past 1; returns the " at=1" where they have their values.
+std::string RampedOperatingPoint(Netlist& deck);
 
 }  // namespace engine::spice

@@ -46,12 +46,12 @@ void AddNe555(Netlist& deck) {
     deck.Note("latch: reset pin low clears it, the trigger wins over the threshold");
     deck << "Bq qi gnd V=v(reset,gnd) < 0.7 ? 0 : (v(s,gnd) > 0.5 ? 1 : (v(r,gnd) > 0.5 ? 0 : "
             "(v(q,gnd) > 0.5 ? 1 : 0)))";
-    deck << "Rq qi q 1k";
+    deck << "Rq qi q 10";
     deck << "Cq q gnd 1p";
     deck << "Bo out gnd V=v(q,gnd) > 0.5 ? v(vcc,gnd) : 0";
     deck.Note("discharge switch: closed (1 ohm) while the output is low");
     deck << "Sd disch gnd gnd q sdischarge";
-    deck << ".model sdischarge sw vt=-0.5 vh=0.1 ron=1 roff=1g";
+    deck << ".model sdischarge sw vt=-0.5 vh=0.1 ron=1 roff=1e14";
     deck << ".ends ne555";
 }
 

@@ -58,6 +58,8 @@ TEST(CliUsage, BadUsageSaysWhyOnStandardErrorAndExitsWithTwo) {
         {"spice heatsink", "no circuit to simulate"},
         {"plot decibel", "has no plot"},
         {"spice rc-low-pass --opamp perfect", "--opamp"},
+        {"spice inverting-amp R2=1e30", "R2 = 1e+30 ohm is beyond what the simulator takes"},
+        {"spice class-a-amp Fmin=0", "nothing to simulate: Fmin is zero"},
     };
     for (const auto& c : cases) {
         const CliRun run = Cli(c.arguments);

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace spice_test {
 
@@ -14,5 +15,9 @@ struct NgspiceRun {
 
 // Writes the deck to `path` and runs the ngspice found at configure time.
 NgspiceRun RunNgspice(const std::string& deck, const std::string& path);
+
+// Many decks in one ngspice process (each sourced and run in turn from a
+// control block), one run per deck; the decks are written into `directory`.
+std::vector<NgspiceRun> RunNgspiceBatch(const std::vector<std::string>& decks, const std::string& directory);
 
 }  // namespace spice_test
