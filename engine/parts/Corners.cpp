@@ -146,6 +146,10 @@ void SearchInside(const CircuitFunction& circuit, std::span<const double> parts,
                   std::span<const double> tolerances, CornerResult& result) {
     for (size_t o = 0; o < result.outputs.size(); ++o) {
         OutputSpread& spread = result.outputs[o];
+        // Where corners fail the working values need not be connected: the
+        // range stays that of the working corners, and says so.
+        if (spread.failedCorners > 0)
+            continue;
         for (const double sign : {-1.0, 1.0}) {
             const int mask = sign > 0 ? spread.maxCorner : spread.minCorner;
             if (mask < 0)

@@ -38,6 +38,7 @@ CornerResult EvaluateCorners(const CircuitFunction& circuit, std::span<const dou
 // An output that turns back inside the tolerances (one that depends on a
 // part twice, in opposite ways) has its extreme between the corners: widens
 // min and max by a search along one part at a time from the extreme corners.
+// An output that fails at some corners keeps the range of the others.
 void SearchInside(const CircuitFunction& circuit, std::span<const double> parts,
                   std::span<const double> tolerances, CornerResult& result);
 

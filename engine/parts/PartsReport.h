@@ -53,7 +53,7 @@ struct OutputLine {
     double formValue = 0;
     double nominal = 0;  // with the standard values; kErrorValue when the circuit gives none
     std::optional<double> deviationPercent;
-    double min = 0;  // over the tolerance box (its corners and inside), where it gives a value
+    double min = 0;  // over the tolerance box (corners and inside); only the working corners when some fail
     double max = 0;
     std::string noValue;        // why there is no as-built value (a part it needs has none), else empty
     std::string mostSensitive;  // the part that moves it most, empty for none

@@ -143,7 +143,8 @@ TEST(AsBuilt, CornersAreTheExtremesOfEveryCombination) {
 bool Marked(const PartsReport& report, const std::string& subject, const std::string& word) {
     return std::any_of(report.marks.begin(), report.marks.end(), [&](const Mark& mark) {
         const std::string names = ", " + mark.subject + ",";
-        return names.find(", " + subject + ",") != std::string::npos && mark.why.find(word) != std::string::npos;
+        return names.find(", " + subject + ",") != std::string::npos &&
+               mark.why.find(word) != std::string::npos;
     });
 }
 
