@@ -467,7 +467,9 @@ void CFormPanels::ShowMenu(const QPoint& at, QLineEdit* field) {
 }
 
 void CFormPanels::CopyValues() const {
-    QApplication::clipboard()->setText(QString::fromStdString(engine::CopyValuesText(form_, state_.texts)));
+    // The values as the form shows them, not the texts it was given.
+    const std::vector<std::string> shown = engine::Recalculate(form_, state_).texts;
+    QApplication::clipboard()->setText(QString::fromStdString(engine::CopyValuesText(form_, shown)));
 }
 
 void CFormPanels::CopyNetlist() const {
