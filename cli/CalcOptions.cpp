@@ -11,10 +11,10 @@
 namespace cli {
 
 const char* const kNotationHelp =
-    "Field texts are read as the forms read them: a number, then at most one prefix letter as the last "
-    "character: p (1e-12), n (1e-9), \u00b5 (1e-6), m (1e-3), k or K (1e3), M (1e6). No other letter is a "
-    "prefix (not u, G, T or f): 10u reads as 10, 10\u00b5 as 1e-5, abc as 0. A typed text that is not read "
-    "whole is noted on standard error.";
+    "Field texts are read as the forms read them: a number, then at most one prefix letter\n"
+    "as the last character: p (1e-12), n (1e-9), \u00b5 (1e-6), m (1e-3), k or K (1e3), M (1e6).\n"
+    "No other letter is a prefix (not u, G, T or f): 10u reads as 10, 10\u00b5 as 1e-5, abc as 0.\n"
+    "A typed text that is not read whole is noted on standard error.";
 
 void AddCalcOptions(CLI::App& command, CalcOptions& options) {
     command.add_option("FORM", options.form, "Form alias or class name (see: voltaris-cli list)")->required();
