@@ -103,6 +103,9 @@ int RunBatch(std::istream& in, std::ostream& out) {
     int errors = 0;
     std::string text;
     while (std::getline(in, text)) {
+        // JSON Lines readers pass over blank lines; so does the batch.
+        if (text.find_first_not_of(" \t\r") == std::string::npos)
+            continue;
         try {
             // Every text of an answer is UTF-8 made from Latin-1: written as it is.
             out << Answer(text) << '\n';

@@ -4,6 +4,7 @@
 
 #include <charconv>
 
+#include "cli/Assignments.h"
 #include "engine/Forms.h"
 #include "engine/Text.h"
 
@@ -26,15 +27,18 @@ const engine::FormModel& FindFormOrFail(const std::string& name) {
     return *form;
 }
 
-int FieldIndexOrFail(const engine::FormModel& form, const std::string& field) {
+int FindFieldIndex(const engine::FormModel& form, const std::string& field) {
     int id = 0;
     int index = ParseInt(field, id) ? form.FieldIndex(id) : form.FieldIndexByName(field);
-    if (index < 0) {
-        for (size_t i = 0; i < form.fields.size() && index < 0; ++i) {
-            if (strcasecmp(field.c_str(), form.fields[i].name) == 0)
-                index = static_cast<int>(i);
-        }
+    for (size_t i = 0; i < form.fields.size() && index < 0; ++i) {
+        if (strcasecmp(field.c_str(), form.fields[i].name) == 0)
+            index = static_cast<int>(i);
     }
+    return index;
+}
+
+int FieldIndexOrFail(const engine::FormModel& form, const std::string& field) {
+    const int index = FindFieldIndex(form, field);
     if (index < 0)
         throw UsageError("form " + std::string(form.className) + " has no field \"" + field + "\"");
     return index;
@@ -62,10 +66,8 @@ CheckChoice ParseCheckOption(const std::string& option) {
 }
 
 FieldText ParseFieldAssignment(const std::string& argument) {
-    const size_t equals = argument.find('=');
-    if (equals == std::string::npos || equals == 0)
-        throw UsageError("expected FIELD=TEXT, not \"" + argument + "\"");
-    return {argument.substr(0, equals), argument.substr(equals + 1)};
+    Assignment assignment = SplitAssignment(argument, "FIELD=TEXT");
+    return {std::move(assignment.name), std::move(assignment.value)};
 }
 
 namespace {

@@ -40,6 +40,8 @@ struct FormRequest {
 };
 
 const engine::FormModel& FindFormOrFail(const std::string& name);
+// A field by control id, by name, or by name in any case: its index, -1 for none.
+int FindFieldIndex(const engine::FormModel& form, const std::string& field);
 int FieldIndexOrFail(const engine::FormModel& form, const std::string& field);
 
 // "2" is the first group's mode 2, "1:0" the second group's mode 0.

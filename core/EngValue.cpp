@@ -1,5 +1,6 @@
 #include "core/EngValue.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -57,8 +58,9 @@ float OutOfRangeFloat(std::string_view number, bool negative) {
 // scanf("%f")-style read of a plain decimal number at the start of text:
 // blanks, sign, digits with an optional point, optional exponent. Stops at
 // the first character that does not fit. No hex, no "inf", no "nan".
-// Independent of the C locale: the decimal point is always '.'.
-float ReadLeadingFloat(const std::string& text) {
+// Independent of the C locale: the decimal point is always '.'. `read`, when
+// given, receives where the number ends, 0 when there is none.
+float ReadLeadingFloat(const std::string& text, size_t* read = nullptr) {
     size_t i = 0;
     while (i < text.size() && IsCSpace(text[i]))
         ++i;
@@ -75,6 +77,8 @@ float ReadLeadingFloat(const std::string& text) {
         anyDigit = anyDigit || afterPoint > end + 1;
         end = afterPoint;
     }
+    if (read != nullptr)
+        *read = 0;
     if (!anyDigit)
         return 0.0f;
     if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
@@ -85,6 +89,8 @@ float ReadLeadingFloat(const std::string& text) {
         if (expEnd > j)
             end = expEnd;
     }
+    if (read != nullptr)
+        *read = end;
     std::string_view number(text.data() + start, end - start);
     float value = 0.0f;
     auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
@@ -159,24 +165,39 @@ const char* SuffixFor(int exponent) {
     }
 }
 
-}  // namespace
-
-double ParseEngValue(std::string text) {
+// Steps before the number is read: trailing blanks, then a prefix letter,
+// taken off the text; the multiplier of that letter, 1 for none.
+double TakeOffPrefix(std::string& text) {
     while (text.size() > 1 && text.back() == ' ')
         text.pop_back();
-    if (text.empty())
-        return 0;
-    double multiplier = 1;
     if (text.size() > 1) {
         for (const Prefix& prefix : kPrefixes) {
             if (text.back() == prefix.letter) {
-                multiplier = prefix.multiplier;
                 text.pop_back();
-                break;
+                return prefix.multiplier;
             }
         }
     }
+    return 1;
+}
+
+}  // namespace
+
+double ParseEngValue(std::string text) {
+    if (text.empty())
+        return 0;
+    const double multiplier = TakeOffPrefix(text);
     return static_cast<double>(ReadLeadingFloat(text)) * multiplier;
+}
+
+bool EngValueReadsWhole(std::string text) {
+    if (text.find_first_not_of(' ') == std::string::npos)
+        return true;
+    TakeOffPrefix(text);
+    size_t read = 0;
+    ReadLeadingFloat(text, &read);
+    // Blanks may stand between the number and its prefix letter.
+    return read > 0 && std::all_of(text.begin() + static_cast<std::ptrdiff_t>(read), text.end(), IsCSpace);
 }
 
 std::string FormatEngValue(double value) {

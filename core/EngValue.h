@@ -14,6 +14,11 @@ inline constexpr double kTinyValue = 1e-12;
 // prefix multiplier in double. Never fails: a text without a number is 0.
 double ParseEngValue(std::string text);
 
+// Whether ParseEngValue reads every character of the text: blanks, one
+// number and at most one prefix letter. "10u", "abc" and "1,5" are read only
+// in part (as 10, 0 and 1); an empty or blank text counts as read whole.
+bool EngValueReadsWhole(std::string text);
+
 // Two decimals and a power-of-1000 prefix from p to M ("4.70 K", "0  ",
 // "Error"). Never fails.
 std::string FormatEngValue(double value);

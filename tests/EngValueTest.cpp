@@ -153,6 +153,24 @@ TEST(EngValue, OnlyPlainDecimalNumbersAreRead) {
     }
 }
 
+// What the command line notes as read only in part: any character the read leaves.
+TEST(EngValue, TextsReadOnlyInPart) {
+    const std::pair<std::string, bool> rows[] = {
+        {"4.7k", true},   {"3 k ", true},  {"  -.5", true},  {"1e-3k", true},   {"10\xB5", true},
+        {"", true},       {"   ", true},   {"2E2", true},    {"5.", true},      {"10u", false},
+        {"1G", false},    {"abc", false},  {"12abc", false}, {"1,5", false},    {"1e", false},
+        {"k", false},     {"\xB5", false}, {"-", false},     {"4.7k\t", false}, {"4.7kk", false},
+        {"Error", false}, {"0x10", false}, {"inf", false},   {"1.5.3", false},  {"1 2", false},
+    };
+    for (const auto& [text, whole] : rows)
+        EXPECT_EQ(EngValueReadsWhole(text), whole) << "'" << text << "'";
+    // Whatever the formatter writes as a number reads whole.
+    for (int exponent = -13; exponent <= 10; ++exponent) {
+        for (const double mantissa : {1.0, -2.345, 9.999})
+            EXPECT_TRUE(EngValueReadsWhole(FormatEngValue(mantissa * std::pow(10.0, exponent)))) << exponent;
+    }
+}
+
 TEST(EngValue, OutOfRangeNumbers) {
     EXPECT_EQ(FormatEngValue(ParseEngValue("1e99999")), "Error");
     EXPECT_EQ(FormatEngValue(ParseEngValue("-1e99999")), "Error");

@@ -55,6 +55,19 @@ TEST(CliUsage, BadUsageSaysWhyOnStandardErrorAndExitsWithTwo) {
         {"series E7", "unknown series \"E7\""},
         {"parts astable-555 --series-r E5", "unknown series"},
         {"parts astable-555 --tol R1=abc", "--tol takes"},
+        // Tolerances are checked as field texts are: names as calc takes them, numbers read whole.
+        {"parts astable-555 --tol R1=5abc", "--tol takes PART=PCT"},
+        {"parts astable-555 --tol R1=100", "from 0 up to 100"},
+        {"parts astable-555 --tol R1=-1", "--tol takes"},
+        {"parts astable-555 --tol R1=inf", "--tol takes"},
+        {"parts astable-555 --tol R1=", "--tol takes"},
+        {"parts astable-555 --tol R1", "expected --tol PART=PCT"},
+        {"parts astable-555 --tol =5", "expected --tol PART=PCT"},
+        {"parts astable-555 --tol F=1", "field F of CAstable555Dlg is no part (its parts: R1, R2, C)"},
+        {"parts astable-555 --tol 1178=1", "field T of CAstable555Dlg is no part"},
+        {"parts astable-555 --tol X9=1", "has no part \"X9\""},
+        {"parts class-a-amp --tol Vcc=1", "field Vcc of CClassAAmpDlg is no part"},
+        {"parts decibel --tol R=1", "(it has none)"},
         {"spice heatsink", "no circuit to simulate"},
         {"plot decibel", "has no plot"},
         {"spice rc-low-pass --opamp perfect", "--opamp"},
@@ -82,7 +95,49 @@ TEST(CliUsage, ValueTextsAreNeverErrorsAndPrintAsTheFormShowsThem) {
               "{\"form\":\"CMonostable555Dlg\",\"fields\":{\"1157\":\"35.39 M\",\"1156\":\"1.00 "
               "p\",\"1158\":\"38.93 "
               "\xc2\xb5\"},\"enabled\":{\"1157\":false,\"1156\":true,\"1158\":true}}\n");
-    EXPECT_EQ(Cli("--help").status, 0);
+}
+
+// A text the notation reads only in part is told on standard error; what is printed stays the same.
+TEST(CliUsage, TextsReadOnlyInPartAreNotedBesideTheSameOutput) {
+    const struct {
+        const char* arguments;
+        const char* same;  // the same calculation typed in full
+        const char* notes;
+    } cases[] = {
+        {"calc rc-low-pass C=10u", "calc rc-low-pass C=10",
+         "note: C: '10u' read as 10; the micro prefix is \xc2\xb5\n"},
+        {"calc ohms-law R=abc I=2m", "calc ohms-law R=0 I=2m", "note: R: 'abc' read as 0\n"},
+        {"calc ohms-law 1001=1,5k", "calc ohms-law R=1k",
+         "note: R: '1,5k' read as 1000; the decimal point is '.'\n"},
+        {"calc ohms-law r=2G i=1f", "calc ohms-law R=2 I=1",
+         "note: R: '2G' read as 2; M (mega) is the largest prefix\n"
+         "note: I: '1f' read as 1; p (pico) is the smallest prefix\n"},
+        // The last letter decides the prefix: "ohm" ends in milli.
+        {"plot rc-low-pass R=4.7kohm", "plot rc-low-pass R=4.7m", "note: R: '4.7kohm' read as 0.0047\n"},
+        // Read whole, typed again, or written over by the calculation: nothing to tell.
+        {"calc monostable-555 --mode 1 R1=1p T=38.93\xc2\xb5",
+         "calc monostable-555 --mode 1 R1=1p T=38.93\xc2\xb5", ""},
+        {"calc ohms-law R=10u R=\"3.3 k \" P=abc", "calc ohms-law R=3.3k", ""},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = Cli(c.arguments);
+        EXPECT_EQ(run.status, 0) << c.arguments;
+        EXPECT_EQ(run.err, c.notes) << c.arguments;
+        EXPECT_TRUE(run.out == Cli(c.same).out) << c.arguments;
+    }
+}
+
+TEST(CliUsage, VersionAndHelpSayWhatTheProgramIsAndHowTextsAreRead) {
+    CliRun run = Cli("--version");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "voltaris-cli " VOLTARIS_VERSION "\n");
+    for (const char* arguments : {"--help", "calc --help", "parts --help"}) {
+        run = Cli(arguments);
+        EXPECT_EQ(run.status, 0) << arguments;
+        for (const char* says :
+             {"p (1e-12), n (1e-9), \xc2\xb5 (1e-6), m (1e-3), k or K (1e3), M (1e6)", "not u"})
+            EXPECT_NE(run.out.find(says), std::string::npos) << arguments << ": " << run.out;
+    }
 }
 
 TEST(CliFeatures, PartsSeriesDecksPlotsAndCopiedValuesOfOneCalculation) {
@@ -95,6 +150,13 @@ TEST(CliFeatures, PartsSeriesDecksPlotsAndCopiedValuesOfOneCalculation) {
          {"\"as_built_caption\": \"R1, R2 and C\"", "\"text\": \"30.00 K\"", "\"text\": \"56.00 K\"",
           "\"tolerance_percent\": 1.0", "\"most_sensitive\": \"C\""})
         EXPECT_NE(run.out.find(has), std::string::npos) << has;
+    // A part by control id, by name in any case, or one the class A stage designs; the last one given wins.
+    run = Cli("parts class-a-amp --tol 1101=1 --tol re=2 --tol Cby=3 --tol CBY=0.5 --json");
+    EXPECT_EQ(run.status, 0) << run.err;
+    for (const char* has :
+         {"\"tolerance_percent\": 1.0", "\"tolerance_percent\": 2.0", "\"tolerance_percent\": 0.5"})
+        EXPECT_NE(run.out.find(has), std::string::npos) << has;
+    EXPECT_EQ(run.out.find("\"tolerance_percent\": 3.0"), std::string::npos);
     run = Cli("parts decibel");
     EXPECT_NE(run.out.find("no standard parts"), std::string::npos) << run.out;
     // The deck of the as-built circuit carries the standard value, the form's own the computed one.
@@ -117,7 +179,9 @@ TEST(CliBatch, EachLineAnsweredAndSessionsCarryTheTextsOn) {
     const CliRun run =
         Cli("batch",
             "{\"form\":\"rc-low-pass\",\"in\":{\"R\":\"4.7k\",\"1179\":\"10n\"}}\n"
+            "\n"  // blank lines are skipped, as JSON Lines readers skip them
             "not json\n"
+            " \t\r\n"
             "{\"form\":\"nope\"}\n"
             "{\"form\":\"ohms-law\",\"modes\":[9]}\n"
             "{\"form\":\"ohms-law\",\"in\":{\"R\":5}}\n"
