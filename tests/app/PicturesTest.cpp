@@ -97,7 +97,8 @@ TEST(Pictures, NoButtonCoversAStrokeOfTheSchematic) {
         if (command.create == nullptr)
             continue;
         const platform::DialogTemplate& dialog = command.create()->Template();
-        for (const auto [bx, by] : metrics) {
+        for (const auto& metric : metrics) {
+            const int bx = metric.bx, by = metric.by;
             auto pixels = [&](const platform::ControlTemplate& c) {
                 const int x = (c.x * bx + 2) / 4, y = (c.y * by + 4) / 8;
                 return QRect(x, y, ((c.x + c.cx) * bx + 2) / 4 - x, ((c.y + c.cy) * by + 4) / 8 - y);
