@@ -1,6 +1,6 @@
 #pragma once
 // voltaris-cli design: the best combinations of standard parts for what a
-// form is given, and how many boards built from them come out in spec.
+// form is given, and how many boards built from them fall within the windows set.
 
 #include <CLI/CLI.hpp>
 #include <string>
