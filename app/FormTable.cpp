@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "bind/FormBindings.h"
+
 #include "forms/filters/RcHighPassDlg.h"
 #include "forms/filters/RcLowPassDlg.h"
 #include "forms/filters/RcNotchDlg.h"
@@ -34,48 +36,42 @@ std::unique_ptr<CCalcFormDlg> Make() {
     return std::make_unique<Form>();
 }
 
-struct Binding {
-    const engine::FormModel& (*model)();
-    std::unique_ptr<CCalcFormDlg> (*create)();
-};
+// A dialog class beside its row of the binding table, which gives the
+// command that opens it.
+template <class Form>
+FormCommand Command() {
+    const bind::FormBinding* binding = bind::FindBinding(Form::kName);
+    return {binding != nullptr ? binding->CommandId() : 0, Form::kName, &Make<Form>};
+}
 
-// Each dialog beside its engine model, in the order of the main menu; the
-// command id and class name come from the model.
+// Each dialog class, in the order of the main menu.
 std::vector<FormCommand> BuildTable() {
-    // clang-format off
-    const Binding bindings[] = {
-        {&OhmsLawModel, &Make<COhmsLawDlg>},
-        {&TwoResistorsModel, &Make<CTwoResistorsDlg>},
-        {&TwoCapacitorsModel, &Make<CTwoCapacitorsDlg>},
-        {&SingleLayerCoilModel, &Make<CSingleLayerCoilDlg>},
-        {&MultiLayerCoilModel, &Make<CMultiLayerCoilDlg>},
-        {&PrintedCoilModel, &Make<CPrintedCoilDlg>},
-        {&FilterCapModel, &Make<CFilterCapDlg>},
-        {&DecibelModel, &Make<CDecibelDlg>},
-        {&HeatsinkModel, &Make<CHeatsinkDlg>},
-        {&ZenerModel, &Make<CZenerDlg>},
-        {&ClassAAmpModel, &Make<CClassAAmpDlg>},
-        {&InvertingAmpModel, &Make<CInvertingAmpDlg>},
-        {&NonInvertingAmpModel, &Make<CNonInvertingAmpDlg>},
-        {&DifferentiatorModel, &Make<CDifferentiatorDlg>},
-        {&IntegratorModel, &Make<CIntegratorDlg>},
-        {&SummatorModel, &Make<CSummatorDlg>},
-        {&SubtractorModel, &Make<CSubtractorDlg>},
-        {&SchmittTriggerModel, &Make<CSchmittTriggerDlg>},
-        {&Astable555Model, &Make<CAstable555Dlg>},
-        {&GateAstableModel, &Make<CGateAstableDlg>},
-        {&Monostable555Model, &Make<CMonostable555Dlg>},
-        {&RcLowPassModel, &Make<CRcLowPassDlg>},
-        {&RcHighPassModel, &Make<CRcHighPassDlg>},
-        {&RcNotchModel, &Make<CRcNotchDlg>},
+    return {
+        Command<COhmsLawDlg>(),
+        Command<CTwoResistorsDlg>(),
+        Command<CTwoCapacitorsDlg>(),
+        Command<CSingleLayerCoilDlg>(),
+        Command<CMultiLayerCoilDlg>(),
+        Command<CPrintedCoilDlg>(),
+        Command<CFilterCapDlg>(),
+        Command<CDecibelDlg>(),
+        Command<CHeatsinkDlg>(),
+        Command<CZenerDlg>(),
+        Command<CClassAAmpDlg>(),
+        Command<CInvertingAmpDlg>(),
+        Command<CNonInvertingAmpDlg>(),
+        Command<CDifferentiatorDlg>(),
+        Command<CIntegratorDlg>(),
+        Command<CSummatorDlg>(),
+        Command<CSubtractorDlg>(),
+        Command<CSchmittTriggerDlg>(),
+        Command<CAstable555Dlg>(),
+        Command<CGateAstableDlg>(),
+        Command<CMonostable555Dlg>(),
+        Command<CRcLowPassDlg>(),
+        Command<CRcHighPassDlg>(),
+        Command<CRcNotchDlg>(),
     };
-    // clang-format on
-    std::vector<FormCommand> table;
-    for (const Binding& binding : bindings) {
-        const engine::FormModel& model = binding.model();
-        table.push_back({model.commandId, model.className, binding.create});
-    }
-    return table;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
-// Which form each menu command opens. The menu window, the tests and the
+// Which dialog each menu command opens: a view of the binding table (bind/)
+// with the dialog classes beside its rows. The menu window, the tests and the
 // screenshot tool all open forms through this one table.
 
 #include <memory>

@@ -137,9 +137,9 @@ Opening OpenOnce(const FormCommand& command, std::unique_ptr<CCalcFormDlg>* keep
 // The opening recalculation again on the open form: default texts put back,
 // then Recalculate, which rewrites every field as the opening one does.
 Stamp OpeningRecalculation(CCalcFormDlg& form) {
-    for (const engine::FieldModel& field : form.Form().fields) {
-        if (auto* edit = form.Item<QLineEdit>(field.id))
-            edit->setText(QString::fromLatin1(field.defaultText));
+    for (size_t i = 0; i < form.Form().fields.size(); ++i) {
+        if (auto* edit = form.Item<QLineEdit>(form.Binding().fieldIds[i]))
+            edit->setText(QString::fromLatin1(form.Form().fields[i].defaultText));
     }
     const Stamp t0 = Stamp::Now();
     form.Recalculate();
@@ -194,8 +194,8 @@ void BM_OpenForm(benchmark::State& state, const FormCommand* command) {
 
 // The field a user would type into next: the first enabled edit field.
 QLineEdit* FirstInput(CCalcFormDlg& form) {
-    for (const engine::FieldModel& field : form.Form().fields) {
-        auto* edit = form.Item<QLineEdit>(field.id);
+    for (const int id : form.Binding().fieldIds) {
+        auto* edit = form.Item<QLineEdit>(id);
         if (edit && edit->isEnabled() && !edit->isReadOnly())
             return edit;
     }
@@ -227,8 +227,8 @@ void BM_Recalculate(benchmark::State& state, const FormCommand* command) {
     std::unique_ptr<CCalcFormDlg> form;
     OpenOnce(*command, &form);
     std::vector<int> modeIds;
-    if (!form->Form().radioGroups.empty())
-        modeIds = form->RadioGroupIds(form->Form().radioGroups[0].FirstId());
+    if (!form->Binding().modeIds.empty())
+        modeIds = form->Binding().modeIds[0];
     Samples samples;
     int call = 0;
     for (auto _ : state) {

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "bind/FormBindings.h"
 #include "engine/Forms.h"
 #include "res/menus/MainMenu.h"
 
@@ -42,7 +43,7 @@ std::string Padded(const std::string& text, size_t width) {
 std::string FormListText() {
     std::string out;
     for (const engine::FormModel* form : engine::AllForms()) {
-        const MenuPlace place = FindMenuPlace(form->commandId);
+        const MenuPlace place = FindMenuPlace(bind::BindingOf(*form).CommandId());
         out += Padded(form->alias, 20) + Padded(form->className, 22) + Padded(form->caption, 38) +
                place.menu + " > " + place.command + "\n";
     }
@@ -52,22 +53,24 @@ std::string FormListText() {
 Json FormListJson() {
     Json forms = Json::array();
     for (const engine::FormModel* form : engine::AllForms()) {
-        const MenuPlace place = FindMenuPlace(form->commandId);
+        const MenuPlace place = FindMenuPlace(bind::BindingOf(*form).CommandId());
         forms.push_back({{"alias", form->alias},
                          {"class", form->className},
                          {"caption", form->caption},
                          {"menu", place.menu},
                          {"command", place.command},
-                         {"command_id", form->commandId}});
+                         {"command_id", bind::BindingOf(*form).CommandId()}});
     }
     return forms;
 }
 
 std::string FormText(const engine::FormModel& form) {
+    const bind::FormBinding& binding = bind::BindingOf(form);
     std::string out =
         std::string(form.className) + " (" + form.alias + "): " + form.caption + "\n\nFields:\n";
-    for (const engine::FieldModel& field : form.fields) {
-        out += "  " + Padded(std::to_string(field.id), 6) + Padded(field.name, 8) + Padded(field.label, 16) +
+    for (size_t f = 0; f < form.fields.size(); ++f) {
+        const engine::FieldModel& field = form.fields[f];
+        out += "  " + Padded(std::to_string(binding.fieldIds[f]), 6) + Padded(field.name, 8) + Padded(field.label, 16) +
                Padded(*field.unit ? field.unit : "-", 6) + "default \"" + field.defaultText + "\"" +
                (field.keepsSign ? ", keeps its sign" : "") + "\n";
     }
@@ -75,48 +78,54 @@ std::string FormText(const engine::FormModel& form) {
         out += "\nModes, group " + std::to_string(g) + ":\n";
         const engine::RadioGroupModel& group = form.radioGroups[g];
         for (size_t m = 0; m < group.modes.size(); ++m) {
-            out += "  " + std::to_string(m) + "  " + Padded(std::to_string(group.modes[m].id), 6) + "\"" +
+            out += "  " + std::to_string(m) + "  " + Padded(std::to_string(binding.modeIds[g][m]), 6) + "\"" +
                    group.modes[m].caption + "\"" +
                    (static_cast<int>(m) == group.defaultIndex ? " (default)" : "") + "\n";
         }
     }
     if (!form.checks.empty()) {
         out += "\nCheck boxes:\n";
-        for (const engine::CheckModel& check : form.checks)
-            out += "  " + Padded(std::to_string(check.id), 6) + "\"" + check.caption + "\" default " +
-                   std::to_string(check.defaultState) + "\n";
+        for (size_t c = 0; c < form.checks.size(); ++c)
+            out += "  " + Padded(std::to_string(binding.checkIds[c]), 6) + "\"" + form.checks[c].caption +
+                   "\" default " + std::to_string(form.checks[c].defaultState) + "\n";
     }
     if (!form.lists.empty()) {
         out += "\nList boxes:\n";
-        for (const engine::ListModel& list : form.lists)
-            out += "  " + Padded(std::to_string(list.id), 6) + list.name + "\n";
+        for (size_t l = 0; l < form.lists.size(); ++l)
+            out += "  " + Padded(std::to_string(binding.listIds[l]), 6) + form.lists[l].name + "\n";
     }
     return out;
 }
 
 Json FormJson(const engine::FormModel& form) {
+    const bind::FormBinding& binding = bind::BindingOf(form);
     Json fields = Json::array();
-    for (const engine::FieldModel& field : form.fields)
-        fields.push_back({{"id", field.id},
+    for (size_t f = 0; f < form.fields.size(); ++f) {
+        const engine::FieldModel& field = form.fields[f];
+        fields.push_back({{"id", binding.fieldIds[f]},
                           {"name", field.name},
                           {"label", field.label},
                           {"unit", field.unit},
                           {"quantity", engine::QuantityName(field.quantity)},
                           {"default", field.defaultText},
                           {"keeps_sign", field.keepsSign}});
+    }
     Json groups = Json::array();
-    for (const engine::RadioGroupModel& group : form.radioGroups) {
+    for (size_t g = 0; g < form.radioGroups.size(); ++g) {
+        const engine::RadioGroupModel& group = form.radioGroups[g];
         Json modes = Json::array();
-        for (const engine::ModeModel& mode : group.modes)
-            modes.push_back({{"id", mode.id}, {"caption", mode.caption}});
+        for (size_t m = 0; m < group.modes.size(); ++m)
+            modes.push_back({{"id", binding.modeIds[g][m]}, {"caption", group.modes[m].caption}});
         groups.push_back({{"default", group.defaultIndex}, {"modes", std::move(modes)}});
     }
     Json checks = Json::array();
-    for (const engine::CheckModel& check : form.checks)
-        checks.push_back({{"id", check.id}, {"caption", check.caption}, {"default", check.defaultState}});
+    for (size_t c = 0; c < form.checks.size(); ++c)
+        checks.push_back({{"id", binding.checkIds[c]},
+                          {"caption", form.checks[c].caption},
+                          {"default", form.checks[c].defaultState}});
     Json lists = Json::array();
-    for (const engine::ListModel& list : form.lists)
-        lists.push_back({{"id", list.id}, {"name", list.name}});
+    for (size_t l = 0; l < form.lists.size(); ++l)
+        lists.push_back({{"id", binding.listIds[l]}, {"name", form.lists[l].name}});
     return Json{{"class", form.className},     {"alias", form.alias},        {"caption", form.caption},
                 {"fields", std::move(fields)}, {"modes", std::move(groups)}, {"checks", std::move(checks)},
                 {"lists", std::move(lists)}};

@@ -4,6 +4,7 @@
 
 #include <charconv>
 
+#include "bind/FormBindings.h"
 #include "cli/Assignments.h"
 #include "engine/Forms.h"
 #include "engine/Text.h"
@@ -29,7 +30,7 @@ const engine::FormModel& FindFormOrFail(const std::string& name) {
 
 int FindFieldIndex(const engine::FormModel& form, const std::string& field) {
     int id = 0;
-    int index = ParseInt(field, id) ? form.FieldIndex(id) : form.FieldIndexByName(field);
+    int index = ParseInt(field, id) ? bind::BindingOf(form).FieldIndex(id) : form.FieldIndexByName(field);
     for (size_t i = 0; i < form.fields.size() && index < 0; ++i) {
         if (strcasecmp(field.c_str(), form.fields[i].name) == 0)
             index = static_cast<int>(i);
@@ -76,7 +77,7 @@ size_t CheckIndexOrFail(const engine::FormModel& form, const std::string& check)
     int id = 0;
     const bool byId = ParseInt(check, id);
     for (size_t i = 0; i < form.checks.size(); ++i) {
-        if (byId ? form.checks[i].id == id : strcasecmp(check.c_str(), form.checks[i].caption) == 0)
+        if (byId ? bind::BindingOf(form).checkIds[i] == id : strcasecmp(check.c_str(), form.checks[i].caption) == 0)
             return i;
     }
     throw UsageError("form " + std::string(form.className) + " has no check box \"" + check + "\"");
@@ -86,7 +87,7 @@ size_t ListIndexOrFail(const engine::FormModel& form, const std::string& list) {
     int id = 0;
     const bool byId = ParseInt(list, id);
     for (size_t i = 0; i < form.lists.size(); ++i) {
-        if (byId && form.lists[i].id == id)
+        if (byId && bind::BindingOf(form).listIds[i] == id)
             return i;
     }
     throw UsageError("form " + std::string(form.className) + " has no list box \"" + list + "\"");

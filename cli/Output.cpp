@@ -1,11 +1,13 @@
 #include "cli/Output.h"
 
+#include "bind/FormBindings.h"
 #include "engine/Text.h"
 
 namespace cli {
 
 Json ResultJson(const engine::FormModel& form, const engine::FormResult& result,
                 const std::vector<int>& listSelections) {
+    const bind::FormBinding& binding = bind::BindingOf(form);
     // Members are built apart and moved in: a reference into an ordered
     // object does not survive the next insertion.
     Json fields = Json::object();
@@ -13,7 +15,7 @@ Json ResultJson(const engine::FormModel& form, const engine::FormResult& result,
     fields.get_ref<Json::object_t&>().reserve(form.fields.size());
     enabled.get_ref<Json::object_t&>().reserve(form.fields.size());
     for (size_t i = 0; i < form.fields.size(); ++i) {
-        std::string id = std::to_string(form.fields[i].id);
+        std::string id = std::to_string(binding.fieldIds[i]);
         fields.get_ref<Json::object_t&>().emplace_back(id, engine::Latin1ToUtf8(result.texts[i]));
         enabled.get_ref<Json::object_t&>().emplace_back(std::move(id), static_cast<bool>(result.enabled[i]));
     }
@@ -22,7 +24,7 @@ Json ResultJson(const engine::FormModel& form, const engine::FormResult& result,
         Json lists = Json::object();
         Json selections = Json::object();
         for (size_t i = 0; i < form.lists.size(); ++i) {
-            const std::string id = std::to_string(form.lists[i].id);
+            const std::string id = std::to_string(binding.listIds[i]);
             Json lines = Json::array();
             if (i < result.extras.lists.size()) {
                 for (const std::string& line : result.extras.lists[i])
@@ -34,7 +36,7 @@ Json ResultJson(const engine::FormModel& form, const engine::FormResult& result,
         out["lists"] = std::move(lists);
         out["list_sel"] = std::move(selections);
     }
-    if (form.statusId != 0)
+    if (form.hasStatus)
         out["status"] = engine::Latin1ToUtf8(result.extras.status);
     return out;
 }
@@ -48,7 +50,7 @@ std::string ResultText(const engine::FormModel& form, const engine::FormResult& 
         out += engine::Latin1ToUtf8(result.texts[i]);
         out += result.enabled[i] ? " (input)\n" : " (computed)\n";
     }
-    if (form.statusId != 0)
+    if (form.hasStatus)
         out += "Status = " + engine::Latin1ToUtf8(result.extras.status) + "\n";
     for (size_t i = 0; i < form.lists.size() && i < result.extras.lists.size(); ++i) {
         out += std::string("\n") + form.lists[i].name + " :\n";

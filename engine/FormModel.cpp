@@ -38,25 +38,13 @@ const char* QuantityName(Quantity quantity) {
     return "";
 }
 
-FormModel NamedModel(const FormName& name, int closeId, int helpId) {
+FormModel NamedModel(const FormName& name) {
     return FormModel{.className = name.className,
                      .alias = name.alias,
                      .caption = name.caption,
-                     .commandId = name.commandId,
-                     .helpTopic = name.helpTopic,
-                     .closeId = closeId,
-                     .helpId = helpId,
                      .fields = {},
                      .radioGroups = {},
                      .inputsByMode = {}};
-}
-
-int FormModel::FieldIndex(int controlId) const {
-    for (size_t i = 0; i < fields.size(); ++i) {
-        if (fields[i].id == controlId)
-            return static_cast<int>(i);
-    }
-    return -1;
 }
 
 int FormModel::FieldIndexByName(std::string_view name) const {

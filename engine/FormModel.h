@@ -1,7 +1,8 @@
 #pragma once
 // What the engine knows of one calculator form: its fields, modes, check
 // boxes, list boxes and compute step, by name. The dialog, the command line,
-// the fuzzer and the benchmarks all run a form through this one description.
+// the fuzzer and the benchmarks all run a form through this one description;
+// which control shows which element is the binding table's business (bind/).
 
 #include <span>
 #include <string>
@@ -32,7 +33,6 @@ enum class Quantity {
 const char* QuantityName(Quantity quantity);
 
 struct FieldModel {
-    int id;             // control id of the edit field
     const char* name;   // short name, as in the formulas: "R1"
     const char* label;  // the label beside the field (UTF-8): "R1 (ohm)"
     const char* unit;   // "ohm", "F", "" for a plain number (UTF-8)
@@ -42,24 +42,20 @@ struct FieldModel {
 };
 
 struct ModeModel {
-    int id;  // control id of the radio button
     const char* caption;
 };
 
 struct RadioGroupModel {
     std::vector<ModeModel> modes;  // the first starts the group
     int defaultIndex = 0;
-    int FirstId() const { return modes.front().id; }
 };
 
 struct CheckModel {
-    int id;
     const char* caption;
     int defaultState = 0;
 };
 
 struct ListModel {
-    int id;
     const char* name;
 };
 
@@ -82,24 +78,17 @@ using DesignFunction = void (*)(std::span<double> values, std::span<const int> c
 // rather than its first radio group.
 using EnableFunction = void (*)(std::span<const int> checks, std::vector<bool>& enabled);
 
-// What names a form, for the forms that share one model but for these and
-// their control ids.
+// What names a form, for the forms that share one model but for these.
 struct FormName {
     const char* className;
     const char* alias;
     const char* caption;
-    int commandId;
-    int helpTopic;
 };
 
 struct FormModel {
     const char* className;  // "CAstable555Dlg"
     const char* alias;      // "astable-555", for the command line
     const char* caption;    // the dialog's title
-    int commandId;          // the main-menu command that opens it
-    int helpTopic;
-    int closeId;
-    int helpId;
     std::vector<FieldModel> fields;
     std::vector<RadioGroupModel> radioGroups;
     // Per mode of the first radio group: the indices of the fields the user
@@ -108,18 +97,17 @@ struct FormModel {
     ComputeFunction compute = nullptr;
     std::vector<CheckModel> checks = {};
     std::vector<ListModel> lists = {};
-    int statusId = 0;  // a status line the form writes, 0 when it has none
+    bool hasStatus = false;  // a status line the form writes
     const char* statusDefault = "";
     DesignFunction design = nullptr;
     EnableFunction enable = nullptr;
 
     // -1 when the form has no such field.
-    int FieldIndex(int controlId) const;
     int FieldIndexByName(std::string_view name) const;
 };
 
-// A model with the name and the two buttons of a form set, the rest to fill
-// in: for builders shared by several forms.
-FormModel NamedModel(const FormName& name, int closeId, int helpId);
+// A model with the names of a form set, the rest to fill in: for builders
+// shared by several forms.
+FormModel NamedModel(const FormName& name);
 
 }  // namespace engine

@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 
 #include "forms/FormAccessibility.h"
 #include "forms/FormPanels.h"
@@ -13,8 +15,22 @@
 using platform::CDataExchange;
 using platform::Notification;
 
-CCalcFormDlg::CCalcFormDlg(const platform::DialogTemplate& dialog, const engine::FormModel& form)
-    : CDialog(dialog), form_(form), listSelections_(form.lists.size()) {
+namespace {
+
+const bind::FormBinding& BindingNamed(const char* className) {
+    const bind::FormBinding* binding = bind::FindBinding(className);
+    if (binding == nullptr)
+        throw std::logic_error(std::string("no form ") + className);
+    return *binding;
+}
+
+}  // namespace
+
+CCalcFormDlg::CCalcFormDlg(const char* className) : CCalcFormDlg(BindingNamed(className)) {}
+
+CCalcFormDlg::CCalcFormDlg(const bind::FormBinding& binding)
+    : CDialog(binding.Dialog()), binding_(binding), form_(*binding.form), listSelections_(form_.lists.size()) {
+    const engine::FormModel& form = form_;
     setObjectName(QString::fromLatin1(form.className));
     state_.texts.resize(form.fields.size());
     state_.modes.assign(form.radioGroups.size(), -1);
@@ -25,7 +41,7 @@ CCalcFormDlg::~CCalcFormDlg() = default;
 
 bool CCalcFormDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    DescribeFields(*this, ProgramHelpFile(), form_.helpTopic);
+    DescribeFields(*this, ProgramHelpFile(), binding_.HelpTopic());
     if (panels_ == nullptr)
         panels_ = std::make_unique<CFormPanels>(
             this, form_, [this](const engine::FormState& state) { ApplyState(state); });
@@ -38,15 +54,15 @@ bool CCalcFormDlg::OnInitDialog() {
 
 void CCalcFormDlg::DoDataExchange(CDataExchange& dx) {
     for (size_t i = 0; i < form_.fields.size(); ++i)
-        platform::DDX_Text(dx, form_.fields[i].id, state_.texts[i]);
+        platform::DDX_Text(dx, binding_.fieldIds[i], state_.texts[i]);
     for (size_t i = 0; i < form_.radioGroups.size(); ++i)
-        platform::DDX_Radio(dx, form_.radioGroups[i].FirstId(), state_.modes[i]);
+        platform::DDX_Radio(dx, binding_.modeIds[i].front(), state_.modes[i]);
     for (size_t i = 0; i < form_.checks.size(); ++i)
-        platform::DDX_Check(dx, form_.checks[i].id, state_.checks[i]);
-    if (form_.statusId != 0)
-        platform::DDX_Text(dx, form_.statusId, status_);
+        platform::DDX_Check(dx, binding_.checkIds[i], state_.checks[i]);
+    if (binding_.HasStatus())
+        platform::DDX_Text(dx, binding_.StatusId(), status_);
     for (size_t i = 0; i < form_.lists.size(); ++i)
-        platform::DDX_LBString(dx, form_.lists[i].id, listSelections_[i]);
+        platform::DDX_LBString(dx, binding_.listIds[i], listSelections_[i]);
 }
 
 void CCalcFormDlg::FillList(int id, const std::vector<std::string>& lines) {
@@ -68,12 +84,12 @@ void CCalcFormDlg::Recalculate() {
     const engine::FormState given = state_;
     result_ = engine::Recalculate(form_, state_);
     for (size_t i = 0; i < form_.fields.size(); ++i)
-        EnableItem(form_.fields[i].id, result_.enabled[i]);
+        EnableItem(binding_.fieldIds[i], result_.enabled[i]);
     state_.texts = result_.texts;
-    if (form_.statusId != 0)
+    if (binding_.HasStatus())
         status_ = result_.extras.status;
     for (size_t i = 0; i < form_.lists.size() && i < result_.extras.lists.size(); ++i)
-        FillList(form_.lists[i].id, result_.extras.lists[i]);
+        FillList(binding_.listIds[i], result_.extras.lists[i]);
     UpdateData(false);
     DescribeResults(*this);
     if (panels_ != nullptr)
@@ -95,7 +111,7 @@ void CCalcFormDlg::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void CCalcFormDlg::OnHelpClicked() {
-    platform::WinHelp(this, platform::HelpCommand::Context, form_.helpTopic);
+    platform::WinHelp(this, platform::HelpCommand::Context, binding_.HelpTopic());
 }
 
 void CCalcFormDlg::OnCloseClicked() {
@@ -126,22 +142,20 @@ bool CCalcFormDlg::PreTranslateMessage(QKeyEvent* event, QWidget* target) {
 }
 
 bool CCalcFormDlg::IsRecalculatingId(int id) const {
-    for (const engine::RadioGroupModel& group : form_.radioGroups) {
-        const std::vector<int> ids = RadioGroupIds(group.FirstId());
+    for (const std::vector<int>& ids : binding_.modeIds) {
         if (std::find(ids.begin(), ids.end(), id) != ids.end())
             return true;
     }
-    return std::any_of(form_.checks.begin(), form_.checks.end(),
-                       [id](const engine::CheckModel& check) { return check.id == id; });
+    return binding_.CheckIndex(id) >= 0;
 }
 
 bool CCalcFormDlg::OnCommand(Notification notification, int id) {
     if (notification == Notification::Clicked) {
-        if (id == form_.closeId) {
+        if (id == binding_.CloseId()) {
             OnCloseClicked();
             return true;
         }
-        if (id == form_.helpId) {
+        if (id == binding_.HelpId()) {
             OnHelpClicked();
             return true;
         }

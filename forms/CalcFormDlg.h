@@ -1,6 +1,6 @@
 #pragma once
-// The dialog every calculator form shares: its layout, bound by control id to
-// the engine's model of the form. It runs the keyboard rules and, on each
+// The dialog every calculator form shares: its layout, bound to the engine's
+// model of the form through the form's row of the binding table (bind/). It runs the keyboard rules and, on each
 // recalculation, reads the controls, hands them to the engine and writes back
 // what the engine returns.
 
@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "bind/FormBindings.h"
 #include "engine/FormModel.h"
 #include "engine/Recalculation.h"
 #include "platform/Dialog.h"
@@ -16,7 +17,9 @@ class CFormPanels;
 
 class CCalcFormDlg : public platform::CDialog {
   public:
-    CCalcFormDlg(const platform::DialogTemplate& dialog, const engine::FormModel& form);
+    // The form of that class name in the binding table.
+    explicit CCalcFormDlg(const char* className);
+    explicit CCalcFormDlg(const bind::FormBinding& binding);
     ~CCalcFormDlg() override;
 
     virtual void Recalculate();
@@ -24,6 +27,8 @@ class CCalcFormDlg : public platform::CDialog {
     void OnCloseClicked();
 
     const engine::FormModel& Form() const { return form_; }
+    // Which control shows which element of the form.
+    const bind::FormBinding& Binding() const { return binding_; }
     const std::vector<std::string>& FieldTexts() const { return state_.texts; }
     const std::vector<int>& Modes() const { return state_.modes; }
     const std::vector<int>& Checks() const { return state_.checks; }
@@ -46,6 +51,7 @@ class CCalcFormDlg : public platform::CDialog {
     bool IsRecalculatingId(int id) const;
     void FillList(int id, const std::vector<std::string>& lines);
 
+    const bind::FormBinding& binding_;
     const engine::FormModel& form_;
     engine::FormState state_;
     engine::FormResult result_;

@@ -22,13 +22,13 @@ void ComputeRcFilter(std::span<double> v, std::span<const int> modes) {
     }
 }
 
-engine::FormModel rc_filter::Describe(const engine::FormName& name, const ControlIds& ids) {
+engine::FormModel rc_filter::Describe(const engine::FormName& name) {
     using engine::Quantity;
-    engine::FormModel model = engine::NamedModel(name, ids.close, ids.help);
-    model.fields = {{ids.c, "C", "C (Farad)", "F", Quantity::kCapacitance, "10n"},
-                    {ids.fc, "Fc", "Fc (Hz)", "Hz", Quantity::kFrequency, "1"},
-                    {ids.r, "R", "R (ohm)", "ohm", Quantity::kResistance, "2.2k"}};
-    model.radioGroups = {{{{ids.modeRAndC, "R and C"}, {ids.modeCAndFc, "C and Fc"}}, 0}};
+    engine::FormModel model = engine::NamedModel(name);
+    model.fields = {{"C", "C (Farad)", "F", Quantity::kCapacitance, "10n"},
+                    {"Fc", "Fc (Hz)", "Hz", Quantity::kFrequency, "1"},
+                    {"R", "R (ohm)", "ohm", Quantity::kResistance, "2.2k"}};
+    model.radioGroups = {{{{"R and C"}, {"C and Fc"}}, 0}};
     model.inputsByMode = {{kR, kC}, {kC, kFc}};
     model.compute = ComputeRcFilter;
     return model;

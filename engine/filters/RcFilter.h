@@ -10,11 +10,7 @@ namespace rc_filter {
 enum Field { kC, kFc, kR };
 enum Mode { kRAndC, kCAndFc };
 
-// The three filters differ in their names and control ids only.
-struct ControlIds {
-    int close, help, modeRAndC, modeCAndFc, r, c, fc;
-};
-engine::FormModel Describe(const engine::FormName& name, const ControlIds& ids);
+engine::FormModel Describe(const engine::FormName& name);
 }  // namespace rc_filter
 
 void ComputeRcFilter(std::span<double> values, std::span<const int> modes);

@@ -3,8 +3,6 @@
 #include <cmath>
 
 #include "core/EngValue.h"
-#include "res/ids/MultiLayerCoilIds.h"
-#include "res/menus/CommandIds.h"
 
 using namespace multi_layer_coil;
 
@@ -30,26 +28,21 @@ void ComputeMultiLayerCoil(std::span<double> v, std::span<const int> modes) {
 }
 
 const engine::FormModel& MultiLayerCoilModel() {
-    using namespace ids::multi_layer_coil;
     using engine::Quantity;
     // clang-format off
     static const engine::FormModel model{
         .className = "CMultiLayerCoilDlg",
         .alias = "multi-layer-coil",
         .caption = "Cylindar self, multicoated",
-        .commandId = menus::kMultiLayerCoilCommand,
-        .helpTopic = 215,
-        .closeId = kClose,
-        .helpId = kHelp,
         .fields = {
-            {kEditD, "D", "D (m)", "m", Quantity::kLength, "5m"},
-            {kEditE, "E", "E (m)", "m", Quantity::kLength, "1m"},
-            {kEditL, "L", "L (H)", "H", Quantity::kInductance, ""},
-            {kEditN, "N", "N", "", Quantity::kCount, "100"},
-            {kEditP, "P", "P (m)", "m", Quantity::kLength, "10m"},
+            {"D", "D (m)", "m", Quantity::kLength, "5m"},
+            {"E", "E (m)", "m", Quantity::kLength, "1m"},
+            {"L", "L (H)", "H", Quantity::kInductance, ""},
+            {"N", "N", "", Quantity::kCount, "100"},
+            {"P", "P (m)", "m", Quantity::kLength, "10m"},
         },
         .radioGroups = {
-            {{{kModePDEN, "P, D, E, N"}, {kModeLPDE, "L, P, D, E"}}, 0},
+            {{{"P, D, E, N"}, {"L, P, D, E"}}, 0},
         },
         .inputsByMode = {{kD, kE, kN, kP}, {kD, kE, kL, kP}},
         .compute = ComputeMultiLayerCoil,

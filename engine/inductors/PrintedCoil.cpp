@@ -3,8 +3,6 @@
 #include <cmath>
 
 #include "core/EngValue.h"
-#include "res/ids/PrintedCoilIds.h"
-#include "res/menus/CommandIds.h"
 
 using namespace printed_coil;
 
@@ -35,25 +33,20 @@ void ComputePrintedCoil(std::span<double> v, std::span<const int> modes) {
 }
 
 const engine::FormModel& PrintedCoilModel() {
-    using namespace ids::printed_coil;
     using engine::Quantity;
     // clang-format off
     static const engine::FormModel model{
         .className = "CPrintedCoilDlg",
         .alias = "printed-coil",
         .caption = "PCB printed self",
-        .commandId = menus::kPrintedCoilCommand,
-        .helpTopic = 230,
-        .closeId = kClose,
-        .helpId = kHelp,
         .fields = {
-            {kEditD1, "D1", "D1 (m)", "m", Quantity::kLength, "5m"},
-            {kEditD2, "D2", "D2 (m)", "m", Quantity::kLength, "10m"},
-            {kEditL, "L", "L (H)", "H", Quantity::kInductance, "1"},
-            {kEditN, "N", "N", "", Quantity::kCount, "100"},
+            {"D1", "D1 (m)", "m", Quantity::kLength, "5m"},
+            {"D2", "D2 (m)", "m", Quantity::kLength, "10m"},
+            {"L", "L (H)", "H", Quantity::kInductance, "1"},
+            {"N", "N", "", Quantity::kCount, "100"},
         },
         .radioGroups = {
-            {{{kModeD1D2N, "D1, D2, N"}, {kModeLD1D2, "L, D1, D2"}}, 0},
+            {{{"D1, D2, N"}, {"L, D1, D2"}}, 0},
         },
         .inputsByMode = {{kD1, kD2, kN}, {kD1, kD2, kL}},
         .compute = ComputePrintedCoil,

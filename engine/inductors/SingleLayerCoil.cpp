@@ -3,8 +3,6 @@
 #include <cmath>
 
 #include "core/EngValue.h"
-#include "res/ids/SingleLayerCoilIds.h"
-#include "res/menus/CommandIds.h"
 
 using namespace single_layer_coil;
 
@@ -28,25 +26,20 @@ void ComputeSingleLayerCoil(std::span<double> v, std::span<const int> modes) {
 }
 
 const engine::FormModel& SingleLayerCoilModel() {
-    using namespace ids::single_layer_coil;
     using engine::Quantity;
     // clang-format off
     static const engine::FormModel model{
         .className = "CSingleLayerCoilDlg",
         .alias = "single-layer-coil",
         .caption = "Cylindar self, monocoated",
-        .commandId = menus::kSingleLayerCoilCommand,
-        .helpTopic = 175,
-        .closeId = kClose,
-        .helpId = kHelp,
         .fields = {
-            {kEditD, "D", "D (m)", "m", Quantity::kLength, "5m"},
-            {kEditL, "L", "L (H)", "H", Quantity::kInductance, "1"},
-            {kEditN, "N", "N", "", Quantity::kCount, "100"},
-            {kEditP, "P", "P (m)", "m", Quantity::kLength, "10m"},
+            {"D", "D (m)", "m", Quantity::kLength, "5m"},
+            {"L", "L (H)", "H", Quantity::kInductance, "1"},
+            {"N", "N", "", Quantity::kCount, "100"},
+            {"P", "P (m)", "m", Quantity::kLength, "10m"},
         },
         .radioGroups = {
-            {{{kModePDN, "P, D, N"}, {kModeLPD, "L, P, D"}}, 0},
+            {{{"P, D, N"}, {"L, P, D"}}, 0},
         },
         .inputsByMode = {{kD, kN, kP}, {kD, kL, kP}},
         .compute = ComputeSingleLayerCoil,

@@ -29,14 +29,13 @@ void ComputeGainStage(std::span<double> v, std::span<const int> modes, Stage sta
     }
 }
 
-engine::FormModel gain_stage::Describe(const engine::FormName& name, const ControlIds& ids,
-                                       engine::ComputeFunction compute) {
+engine::FormModel gain_stage::Describe(const engine::FormName& name, engine::ComputeFunction compute) {
     using engine::Quantity;
-    engine::FormModel model = engine::NamedModel(name, ids.close, ids.help);
-    model.fields = {{ids.g, "G", "G (gain)", "", Quantity::kGain, "1"},
-                    {ids.r1, "R1", "R1 (ohm)", "ohm", Quantity::kResistance, "2.2k"},
-                    {ids.r2, "R2", "R2 (ohm)", "ohm", Quantity::kResistance, "4.7k"}};
-    model.radioGroups = {{{{ids.modeR1AndR2, "R1 and R2"}, {ids.modeR1AndG, "R1 and G"}}, 0}};
+    engine::FormModel model = engine::NamedModel(name);
+    model.fields = {{"G", "G (gain)", "", Quantity::kGain, "1"},
+                    {"R1", "R1 (ohm)", "ohm", Quantity::kResistance, "2.2k"},
+                    {"R2", "R2 (ohm)", "ohm", Quantity::kResistance, "4.7k"}};
+    model.radioGroups = {{{{"R1 and R2"}, {"R1 and G"}}, 0}};
     model.inputsByMode = {{kR1, kR2}, {kR1, kG}};
     model.compute = compute;
     return model;

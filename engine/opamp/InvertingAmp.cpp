@@ -1,7 +1,5 @@
 #include "engine/opamp/InvertingAmp.h"
 
-#include "res/ids/InvertingAmpIds.h"
-#include "res/menus/CommandIds.h"
 
 using namespace gain_stage;
 
@@ -10,10 +8,8 @@ void ComputeInvertingAmp(std::span<double> values, std::span<const int> modes) {
 }
 
 const engine::FormModel& InvertingAmpModel() {
-    namespace id = ids::inverting_amp;
     static const engine::FormModel model = gain_stage::Describe(
-        {"CInvertingAmpDlg", "inverting-amp", "Inverting amplifier", menus::kInvertingAmpCommand, 130},
-        {id::kClose, id::kHelp, id::kModeR1AndR2, id::kModeR1AndG, id::kEditG, id::kEditR1, id::kEditR2},
+        {"CInvertingAmpDlg", "inverting-amp", "Inverting amplifier"},
         ComputeInvertingAmp);
     return model;
 }

@@ -28,13 +28,13 @@ void ComputeRcTimeStage(std::span<double> v, std::span<const int> modes) {
     }
 }
 
-engine::FormModel rc_time::Describe(const engine::FormName& name, const ControlIds& ids) {
+engine::FormModel rc_time::Describe(const engine::FormName& name) {
     using engine::Quantity;
-    engine::FormModel model = engine::NamedModel(name, ids.close, ids.help);
-    model.fields = {{ids.c, "C", "C (Farad)", "F", Quantity::kCapacitance, "10n"},
-                    {ids.deltaT, "DeltaT", "DeltaT (s)", "s", Quantity::kTime, "1"},
-                    {ids.r, "R", "R (ohm)", "ohm", Quantity::kResistance, "2.2k"}};
-    model.radioGroups = {{{{ids.modeRAndC, "R and C"}, {ids.modeRAndDeltaT, "R and DeltaT"}}, 0}};
+    engine::FormModel model = engine::NamedModel(name);
+    model.fields = {{"C", "C (Farad)", "F", Quantity::kCapacitance, "10n"},
+                    {"DeltaT", "DeltaT (s)", "s", Quantity::kTime, "1"},
+                    {"R", "R (ohm)", "ohm", Quantity::kResistance, "2.2k"}};
+    model.radioGroups = {{{{"R and C"}, {"R and DeltaT"}}, 0}};
     model.inputsByMode = {{kR, kC}, {kR, kDeltaT}};
     model.compute = ComputeRcTimeStage;
     return model;

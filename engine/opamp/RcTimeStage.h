@@ -10,11 +10,7 @@ namespace rc_time {
 enum Field { kC, kDeltaT, kR };
 enum Mode { kRAndC, kRAndDeltaT };
 
-// The differentiator and the integrator differ in their names and control ids only.
-struct ControlIds {
-    int close, help, modeRAndC, modeRAndDeltaT, r, c, deltaT;
-};
-engine::FormModel Describe(const engine::FormName& name, const ControlIds& ids);
+engine::FormModel Describe(const engine::FormName& name);
 }  // namespace rc_time
 
 void ComputeRcTimeStage(std::span<double> values, std::span<const int> modes);

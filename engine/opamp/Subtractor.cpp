@@ -1,8 +1,6 @@
 #include "engine/opamp/Subtractor.h"
 
 #include "core/EngValue.h"
-#include "res/ids/SubtractorIds.h"
-#include "res/menus/CommandIds.h"
 
 using namespace subtractor;
 
@@ -41,26 +39,21 @@ void ComputeSubtractor(std::span<double> v, std::span<const int> modes) {
 }
 
 const engine::FormModel& SubtractorModel() {
-    using namespace ids::subtractor;
     using engine::Quantity;
     // clang-format off
     static const engine::FormModel model{
         .className = "CSubtractorDlg",
         .alias = "subtractor",
         .caption = "Summator",
-        .commandId = menus::kSubtractorCommand,
-        .helpTopic = 145,
-        .closeId = kClose,
-        .helpId = kHelp,
         .fields = {
-            {kEditG1, "G1", "G1 (gain)", "", Quantity::kGain, "1"},
-            {kEditG2, "G2", "G2 (gain)", "", Quantity::kGain, "1"},
-            {kEditR1, "R1", "R1 (ohm)", "ohm", Quantity::kResistance, "2.2k"},
-            {kEditR2, "R2", "R2 (ohm)", "ohm", Quantity::kResistance, "4.7k"},
-            {kEditR3, "R3", "R3 (ohm)", "ohm", Quantity::kResistance, "2.2k"},
+            {"G1", "G1 (gain)", "", Quantity::kGain, "1"},
+            {"G2", "G2 (gain)", "", Quantity::kGain, "1"},
+            {"R1", "R1 (ohm)", "ohm", Quantity::kResistance, "2.2k"},
+            {"R2", "R2 (ohm)", "ohm", Quantity::kResistance, "4.7k"},
+            {"R3", "R3 (ohm)", "ohm", Quantity::kResistance, "2.2k"},
         },
         .radioGroups = {
-            {{{kModeR1R2AndR3, "R1, R2 and R3"}, {kModeG1G2AndR2, "G1, G2 and R2"}}, 0},
+            {{{"R1, R2 and R3"}, {"G1, G2 and R2"}}, 0},
         },
         .inputsByMode = {{kR1, kR2, kR3}, {kR2, kG1, kG2}},
         .compute = ComputeSubtractor,

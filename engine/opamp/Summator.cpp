@@ -1,8 +1,6 @@
 #include "engine/opamp/Summator.h"
 
 #include "core/EngValue.h"
-#include "res/ids/SummatorIds.h"
-#include "res/menus/CommandIds.h"
 
 using namespace summator;
 
@@ -37,26 +35,21 @@ void ComputeSummator(std::span<double> v, std::span<const int> modes) {
 }
 
 const engine::FormModel& SummatorModel() {
-    using namespace ids::summator;
     using engine::Quantity;
     // clang-format off
     static const engine::FormModel model{
         .className = "CSummatorDlg",
         .alias = "summator",
         .caption = "Summator",
-        .commandId = menus::kSummatorCommand,
-        .helpTopic = 150,
-        .closeId = kClose,
-        .helpId = kHelp,
         .fields = {
-            {kEditG1, "G1", "G1 (gain)", "", Quantity::kGain, "1"},
-            {kEditG2, "G2", "G2 (gain)", "", Quantity::kGain, "1"},
-            {kEditR1, "R1", "R1 (ohm)", "ohm", Quantity::kResistance, "2.2k"},
-            {kEditR2, "R2", "R2 (ohm)", "ohm", Quantity::kResistance, "2.2k"},
-            {kEditR3, "R3", "R3 (ohm)", "ohm", Quantity::kResistance, "4.7k"},
+            {"G1", "G1 (gain)", "", Quantity::kGain, "1"},
+            {"G2", "G2 (gain)", "", Quantity::kGain, "1"},
+            {"R1", "R1 (ohm)", "ohm", Quantity::kResistance, "2.2k"},
+            {"R2", "R2 (ohm)", "ohm", Quantity::kResistance, "2.2k"},
+            {"R3", "R3 (ohm)", "ohm", Quantity::kResistance, "4.7k"},
         },
         .radioGroups = {
-            {{{kModeR1R2AndR3, "R1, R2 and R3"}, {kModeG1G2AndR3, "G1, G2 and R3"}}, 0},
+            {{{"R1, R2 and R3"}, {"G1, G2 and R3"}}, 0},
         },
         .inputsByMode = {{kR1, kR2, kR3}, {kR3, kG1, kG2}},
         .compute = ComputeSummator,

@@ -2,8 +2,6 @@
 
 #include "core/EngValue.h"
 #include "engine/Constants.h"
-#include "res/ids/Astable555Ids.h"
-#include "res/menus/CommandIds.h"
 
 using namespace astable555;
 
@@ -86,29 +84,24 @@ void ComputeAstable555(std::span<double> v, std::span<const int> modes) {
 }
 
 const engine::FormModel& Astable555Model() {
-    using namespace ids::astable555;
     using engine::Quantity;
     // clang-format off
     static const engine::FormModel model{
         .className = "CAstable555Dlg",
         .alias = "astable-555",
         .caption = "Astable oscillator, 555 based",
-        .commandId = menus::kAstable555Command,
-        .helpTopic = 110,
-        .closeId = kClose,
-        .helpId = kHelp,
         .fields = {
-            {kEditC, "C", "C (Farad)", "F", Quantity::kCapacitance, "10n"},
-            {kEditDuty, "Duty", "Duty (%)", "%", Quantity::kPercent, "1"},
-            {kEditF, "F", "F (Hz)", "Hz", Quantity::kFrequency, "1"},
-            {kEditR1, "R1", "R1 (ohm)", "ohm", Quantity::kResistance, "2.2k"},
-            {kEditR2, "R2", "R2 (ohm)", "ohm", Quantity::kResistance, "2.2k"},
-            {kEditT, "T", "T (s)", "s", Quantity::kTime, "1"},
-            {kEditTh, "Th", "Th (s)", "s", Quantity::kTime, "1"},
-            {kEditTl, "Tl", "Tl (s)", "s", Quantity::kTime, "1"},
+            {"C", "C (Farad)", "F", Quantity::kCapacitance, "10n"},
+            {"Duty", "Duty (%)", "%", Quantity::kPercent, "1"},
+            {"F", "F (Hz)", "Hz", Quantity::kFrequency, "1"},
+            {"R1", "R1 (ohm)", "ohm", Quantity::kResistance, "2.2k"},
+            {"R2", "R2 (ohm)", "ohm", Quantity::kResistance, "2.2k"},
+            {"T", "T (s)", "s", Quantity::kTime, "1"},
+            {"Th", "Th (s)", "s", Quantity::kTime, "1"},
+            {"Tl", "Tl (s)", "s", Quantity::kTime, "1"},
         },
         .radioGroups = {
-            {{{kModeR1R2AndC, "R1, R2 and C"}, {kModeCThAndTl, "C, Th and Tl"}, {kModeCFAndDuty, "C,  F and duty%"}}, 0},
+            {{{"R1, R2 and C"}, {"C, Th and Tl"}, {"C,  F and duty%"}}, 0},
         },
         .inputsByMode = {{kR1, kR2, kC}, {kC, kTh, kTl}, {kC, kF, kDuty}},
         .compute = ComputeAstable555,

@@ -2,8 +2,6 @@
 
 #include "core/EngValue.h"
 #include "engine/Constants.h"
-#include "res/ids/GateAstableIds.h"
-#include "res/menus/CommandIds.h"
 
 using namespace gate_astable;
 
@@ -29,25 +27,20 @@ void ComputeGateAstable(std::span<double> v, std::span<const int> modes) {
 }
 
 const engine::FormModel& GateAstableModel() {
-    using namespace ids::gate_astable;
     using engine::Quantity;
     // clang-format off
     static const engine::FormModel model{
         .className = "CGateAstableDlg",
         .alias = "gate-astable",
         .caption = "Astable oscillator, CMOS gate based",
-        .commandId = menus::kGateAstableCommand,
-        .helpTopic = 165,
-        .closeId = kClose,
-        .helpId = kHelp,
         .fields = {
-            {kEditC, "C", "C (Farad)", "F", Quantity::kCapacitance, "10n"},
-            {kEditF, "F", "F (Hz)", "Hz", Quantity::kFrequency, ""},
-            {kEditR, "R", "R (ohm)", "ohm", Quantity::kResistance, "2.2k"},
-            {kEditT, "T", "T (s)", "s", Quantity::kTime, "1"},
+            {"C", "C (Farad)", "F", Quantity::kCapacitance, "10n"},
+            {"F", "F (Hz)", "Hz", Quantity::kFrequency, ""},
+            {"R", "R (ohm)", "ohm", Quantity::kResistance, "2.2k"},
+            {"T", "T (s)", "s", Quantity::kTime, "1"},
         },
         .radioGroups = {
-            {{{kModeRAndC, "R and C"}, {kModeRAndT, "R and T"}}, 0},
+            {{{"R and C"}, {"R and T"}}, 0},
         },
         .inputsByMode = {{kR, kC}, {kR, kT}},
         .compute = ComputeGateAstable,

@@ -2,8 +2,6 @@
 
 #include "core/EngValue.h"
 #include "engine/Constants.h"
-#include "res/ids/Monostable555Ids.h"
-#include "res/menus/CommandIds.h"
 
 using namespace monostable555;
 
@@ -26,24 +24,19 @@ void ComputeMonostable555(std::span<double> v, std::span<const int> modes) {
 }
 
 const engine::FormModel& Monostable555Model() {
-    using namespace ids::monostable555;
     using engine::Quantity;
     // clang-format off
     static const engine::FormModel model{
         .className = "CMonostable555Dlg",
         .alias = "monostable-555",
         .caption = "Monostable oscillator, 555 based",
-        .commandId = menus::kMonostable555Command,
-        .helpTopic = 115,
-        .closeId = kClose,
-        .helpId = kHelp,
         .fields = {
-            {kEditC, "C", "C (Farad)", "F", Quantity::kCapacitance, "10n"},
-            {kEditR1, "R1", "R1 (ohm)", "ohm", Quantity::kResistance, "2.2k"},
-            {kEditT, "T", "T (s)", "s", Quantity::kTime, "1"},
+            {"C", "C (Farad)", "F", Quantity::kCapacitance, "10n"},
+            {"R1", "R1 (ohm)", "ohm", Quantity::kResistance, "2.2k"},
+            {"T", "T (s)", "s", Quantity::kTime, "1"},
         },
         .radioGroups = {
-            {{{kModeR1AndC, "R1 and C"}, {kModeR1AndT, "R1 and T"}}, 0},
+            {{{"R1 and C"}, {"R1 and T"}}, 0},
         },
         .inputsByMode = {{kR1, kC}, {kR1, kT}},
         .compute = ComputeMonostable555,

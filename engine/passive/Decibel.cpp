@@ -3,8 +3,6 @@
 #include <cmath>
 
 #include "core/EngValue.h"
-#include "res/ids/DecibelIds.h"
-#include "res/menus/CommandIds.h"
 
 using namespace decibel;
 
@@ -60,26 +58,21 @@ void ComputeDecibel(std::span<double> v, std::span<const int> modes) {
 }
 
 const engine::FormModel& DecibelModel() {
-    using namespace ids::decibel;
     using engine::Quantity;
     // clang-format off
     static const engine::FormModel model{
         .className = "CDecibelDlg",
         .alias = "decibel",
         .caption = "Decibel",
-        .commandId = menus::kDecibelCommand,
-        .helpTopic = 180,
-        .closeId = kClose,
-        .helpId = kHelp,
         .fields = {
-            {kEditGain, "Gain", "Gain (dB)", "dB", Quantity::kGain, "20", true},
-            {kEditPi, "Pi", "Pi (W)", "W", Quantity::kPower, "1m"},
-            {kEditPo, "Po", "Po (W)", "W", Quantity::kPower, "0"},
-            {kEditUi, "Ui", "Ui (V)", "V", Quantity::kVoltage, "1"},
-            {kEditUo, "Uo", "Uo (V)", "V", Quantity::kVoltage, "0"},
+            {"Gain", "Gain (dB)", "dB", Quantity::kGain, "20", true},
+            {"Pi", "Pi (W)", "W", Quantity::kPower, "1m"},
+            {"Po", "Po (W)", "W", Quantity::kPower, "0"},
+            {"Ui", "Ui (V)", "V", Quantity::kVoltage, "1"},
+            {"Uo", "Uo (V)", "V", Quantity::kVoltage, "0"},
         },
         .radioGroups = {
-            {{{kModeInputAndGain, "Input and gain"}, {kModeOutputAndGain, "Output and gain"}, {kModeInputAndOutputLevel, "Input and output level"}, {kModeInputAndOutputPower, "Input and output power"}}, 0},
+            {{{"Input and gain"}, {"Output and gain"}, {"Input and output level"}, {"Input and output power"}}, 0},
         },
         .inputsByMode = {{kUi, kPi, kGain}, {kGain, kUo, kPo}, {kUi, kPi, kUo}, {kUi, kPi, kPo}},
         .compute = ComputeDecibel,

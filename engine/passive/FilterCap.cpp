@@ -2,8 +2,6 @@
 
 #include "core/EngValue.h"
 #include "engine/Constants.h"
-#include "res/ids/FilterCapIds.h"
-#include "res/menus/CommandIds.h"
 
 using namespace filter_cap;
 
@@ -28,25 +26,20 @@ void ComputeFilterCap(std::span<double> v, std::span<const int> modes) {
 }
 
 const engine::FormModel& FilterCapModel() {
-    using namespace ids::filter_cap;
     using engine::Quantity;
     // clang-format off
     static const engine::FormModel model{
         .className = "CFilterCapDlg",
         .alias = "filter-cap",
         .caption = "Filtering capacitor",
-        .commandId = menus::kFilterCapCommand,
-        .helpTopic = 155,
-        .closeId = kClose,
-        .helpId = kHelp,
         .fields = {
-            {kEditC, "C", "C (F)", "F", Quantity::kCapacitance, "0"},
-            {kEditDeltaU, "DeltaU", "DeltaU (V)", "V", Quantity::kVoltage, "1"},
-            {kEditI, "I", "I (A)", "A", Quantity::kCurrent, "2"},
+            {"C", "C (F)", "F", Quantity::kCapacitance, "0"},
+            {"DeltaU", "DeltaU (V)", "V", Quantity::kVoltage, "1"},
+            {"I", "I (A)", "A", Quantity::kCurrent, "2"},
         },
         .radioGroups = {
-            {{{kModeIDeltaU, "I, DeltaU"}, {kModeCI, "C, I"}, {kModeCDeltaU, "C, DeltaU"}}, 0},
-            {{{kModeMonoAlternance, "Mono-alternance"}, {kModeBiAlternance, "Bi-alternance"}}, 1},
+            {{{"I, DeltaU"}, {"C, I"}, {"C, DeltaU"}}, 0},
+            {{{"Mono-alternance"}, {"Bi-alternance"}}, 1},
         },
         .inputsByMode = {{kI, kDeltaU}, {kC, kI}, {kC, kDeltaU}},
         .compute = ComputeFilterCap,

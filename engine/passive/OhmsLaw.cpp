@@ -3,8 +3,6 @@
 #include <cmath>
 
 #include "core/EngValue.h"
-#include "res/ids/OhmsLawIds.h"
-#include "res/menus/CommandIds.h"
 
 using namespace ohms_law;
 
@@ -54,25 +52,20 @@ void ComputeOhmsLaw(std::span<double> v, std::span<const int> modes) {
 }
 
 const engine::FormModel& OhmsLawModel() {
-    using namespace ids::ohms_law;
     using engine::Quantity;
     // clang-format off
     static const engine::FormModel model{
         .className = "COhmsLawDlg",
         .alias = "ohms-law",
         .caption = "Ohm's Law",
-        .commandId = menus::kOhmsLawCommand,
-        .helpTopic = 220,
-        .closeId = kClose,
-        .helpId = kHelp,
         .fields = {
-            {kEditI, "I", "I (A)", "A", Quantity::kCurrent, "10m"},
-            {kEditP, "P", "P (W)", "W", Quantity::kPower, "0"},
-            {kEditR, "R", "R (ohm)", "ohm", Quantity::kResistance, "1.2K"},
-            {kEditU, "U", "U (V)", "V", Quantity::kVoltage, "0"},
+            {"I", "I (A)", "A", Quantity::kCurrent, "10m"},
+            {"P", "P (W)", "W", Quantity::kPower, "0"},
+            {"R", "R (ohm)", "ohm", Quantity::kResistance, "1.2K"},
+            {"U", "U (V)", "V", Quantity::kVoltage, "0"},
         },
         .radioGroups = {
-            {{{kModeRAndI, "R and I"}, {kModeRAndU, "R and U"}, {kModeRAndP, "R and P"}, {kModeIAndU, "I and U"}, {kModeIAndP, "I and P"}, {kModeUAndP, "U and P"}}, 0},
+            {{{"R and I"}, {"R and U"}, {"R and P"}, {"I and U"}, {"I and P"}, {"U and P"}}, 0},
         },
         .inputsByMode = {{kR, kI}, {kR, kU}, {kR, kP}, {kI, kU}, {kI, kP}, {kU, kP}},
         .compute = ComputeOhmsLaw,

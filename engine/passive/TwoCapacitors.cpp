@@ -1,8 +1,6 @@
 #include "engine/passive/TwoCapacitors.h"
 
 #include "core/EngValue.h"
-#include "res/ids/TwoCapacitorsIds.h"
-#include "res/menus/CommandIds.h"
 
 using namespace two_capacitors;
 
@@ -76,28 +74,23 @@ void ComputeTwoCapacitors(std::span<double> v, std::span<const int> modes) {
 }
 
 const engine::FormModel& TwoCapacitorsModel() {
-    using namespace ids::two_capacitors;
     using engine::Quantity;
     // clang-format off
     static const engine::FormModel model{
         .className = "CTwoCapacitorsDlg",
         .alias = "two-capacitors",
         .caption = "Two capacitors",
-        .commandId = menus::kTwoCapacitorsCommand,
-        .helpTopic = 100,
-        .closeId = kClose,
-        .helpId = kHelp,
         .fields = {
-            {kEditC, "C", "C   (F)", "F", Quantity::kCapacitance, "0"},
-            {kEditC1, "C1", "C1 (F)", "F", Quantity::kCapacitance, "22n"},
-            {kEditC2, "C2", "C2 (F)", "F", Quantity::kCapacitance, "10n"},
-            {kEditU, "U", "U (V)", "V", Quantity::kVoltage, "10"},
-            {kEditU1, "U1", "U1 (V)", "V", Quantity::kVoltage, "0"},
-            {kEditU2, "U2", "U2 (V)", "V", Quantity::kVoltage, "0"},
+            {"C", "C   (F)", "F", Quantity::kCapacitance, "0"},
+            {"C1", "C1 (F)", "F", Quantity::kCapacitance, "22n"},
+            {"C2", "C2 (F)", "F", Quantity::kCapacitance, "10n"},
+            {"U", "U (V)", "V", Quantity::kVoltage, "10"},
+            {"U1", "U1 (V)", "V", Quantity::kVoltage, "0"},
+            {"U2", "U2 (V)", "V", Quantity::kVoltage, "0"},
         },
         .radioGroups = {
-            {{{kModeC1AndC2, "C1 and C2"}, {kModeCAndC1, "C and C1"}}, 0},
-            {{{kModeSerial, "Serial"}, {kModeParallel, "Parallel"}}, 0},
+            {{{"C1 and C2"}, {"C and C1"}}, 0},
+            {{{"Serial"}, {"Parallel"}}, 0},
         },
         .inputsByMode = {{kC1, kC2, kU}, {kC1, kC, kU}},
         .compute = ComputeTwoCapacitors,

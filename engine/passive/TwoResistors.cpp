@@ -1,8 +1,6 @@
 #include "engine/passive/TwoResistors.h"
 
 #include "core/EngValue.h"
-#include "res/ids/TwoResistorsIds.h"
-#include "res/menus/CommandIds.h"
 
 using namespace two_resistors;
 
@@ -88,31 +86,26 @@ void ComputeTwoResistors(std::span<double> v, std::span<const int> modes) {
 }
 
 const engine::FormModel& TwoResistorsModel() {
-    using namespace ids::two_resistors;
     using engine::Quantity;
     // clang-format off
     static const engine::FormModel model{
         .className = "CTwoResistorsDlg",
         .alias = "two-resistors",
         .caption = "Two resistors",
-        .commandId = menus::kTwoResistorsCommand,
-        .helpTopic = 105,
-        .closeId = kClose,
-        .helpId = kHelp,
         .fields = {
-            {kEditI, "I", "I (A)", "A", Quantity::kCurrent, "0"},
-            {kEditI1, "I1", "I1 (A)", "A", Quantity::kCurrent, "0"},
-            {kEditI2, "I2", "I2 (A)", "A", Quantity::kCurrent, "0"},
-            {kEditR, "R", "R   (ohm)", "ohm", Quantity::kResistance, "0"},
-            {kEditR1, "R1", "R1 (ohm)", "ohm", Quantity::kResistance, "2.2K"},
-            {kEditR2, "R2", "R2 (ohm)", "ohm", Quantity::kResistance, "1K"},
-            {kEditU, "U", "U (V)", "V", Quantity::kVoltage, "10"},
-            {kEditU1, "U1", "U1 (V)", "V", Quantity::kVoltage, "0"},
-            {kEditU2, "U2", "U2 (V)", "V", Quantity::kVoltage, "0"},
+            {"I", "I (A)", "A", Quantity::kCurrent, "0"},
+            {"I1", "I1 (A)", "A", Quantity::kCurrent, "0"},
+            {"I2", "I2 (A)", "A", Quantity::kCurrent, "0"},
+            {"R", "R   (ohm)", "ohm", Quantity::kResistance, "0"},
+            {"R1", "R1 (ohm)", "ohm", Quantity::kResistance, "2.2K"},
+            {"R2", "R2 (ohm)", "ohm", Quantity::kResistance, "1K"},
+            {"U", "U (V)", "V", Quantity::kVoltage, "10"},
+            {"U1", "U1 (V)", "V", Quantity::kVoltage, "0"},
+            {"U2", "U2 (V)", "V", Quantity::kVoltage, "0"},
         },
         .radioGroups = {
-            {{{kModeR1AndR2, "R1 and R2"}, {kModeRAndR1, "R and R1"}}, 0},
-            {{{kModeSerial, "Serial"}, {kModeParallel, "Parallel"}}, 0},
+            {{{"R1 and R2"}, {"R and R1"}}, 0},
+            {{{"Serial"}, {"Parallel"}}, 0},
         },
         .inputsByMode = {{kR1, kR2, kU}, {kR1, kR, kU}},
         .compute = ComputeTwoResistors,

@@ -4,8 +4,6 @@
 
 #include "core/EngValue.h"
 #include "engine/Constants.h"
-#include "res/ids/ClassAAmpIds.h"
-#include "res/menus/CommandIds.h"
 
 using namespace class_a;
 
@@ -228,32 +226,27 @@ void EnableClassA(std::span<const int> checks, std::vector<bool>& enabled) {
 }  // namespace
 
 const engine::FormModel& ClassAAmpModel() {
-    using namespace ids::class_a_amp;
     using engine::Quantity;
     // clang-format off
     static const engine::FormModel model{
         .className = "CClassAAmpDlg",
         .alias = "class-a-amp",
         .caption = "Class A amplifier",
-        .commandId = menus::kClassAAmpCommand,
-        .helpTopic = 160,
-        .closeId = kClose,
-        .helpId = kHelp,
         .fields = {
-            {kEditVcc, "Vcc", "Vcc (V)", "V", Quantity::kVoltage, "12"},
-            {kEditBeta, "B", "B (T1 beta)", "", Quantity::kGain, "100"},
-            {kEditVin, "Vin", "Vin (V)", "V", Quantity::kVoltage, "100m"},
-            {kEditVout, "Vout", "Vout (V)", "V", Quantity::kVoltage, "1"},
-            {kEditFmin, "Fmin", "Freq min (Hz)", "Hz", Quantity::kFrequency, "20"},
-            {kEditRc, "Rc", "Rc (ohm)", "ohm", Quantity::kResistance, "220"},
-            {kEditRl, "Rl", "Rl (ohm)", "ohm", Quantity::kResistance, "47K"},
+            {"Vcc", "Vcc (V)", "V", Quantity::kVoltage, "12"},
+            {"B", "B (T1 beta)", "", Quantity::kGain, "100"},
+            {"Vin", "Vin (V)", "V", Quantity::kVoltage, "100m"},
+            {"Vout", "Vout (V)", "V", Quantity::kVoltage, "1"},
+            {"Fmin", "Freq min (Hz)", "Hz", Quantity::kFrequency, "20"},
+            {"Rc", "Rc (ohm)", "ohm", Quantity::kResistance, "220"},
+            {"Rl", "Rl (ohm)", "ohm", Quantity::kResistance, "47K"},
         },
         .radioGroups = {},
         .inputsByMode = {},
         .compute = nullptr,
-        .checks = {{kCheckMaxGain, "Maximum gain", 1}, {kCheckWithLoad, "With load", 0}},
-        .lists = {{kListComponents, "Components values"}, {kListOperating, "Operating parameters"}},
-        .statusId = kStatus,
+        .checks = {{"Maximum gain", 1}, {"With load", 0}},
+        .lists = {{"Components values"}, {"Operating parameters"}},
+        .hasStatus = true,
         .statusDefault = "Not calculated yet",
         .design = RecalculateClassA,
         .enable = EnableClassA,

@@ -1,8 +1,6 @@
 #include "engine/semiconductors/Heatsink.h"
 
 #include "core/EngValue.h"
-#include "res/ids/HeatsinkIds.h"
-#include "res/menus/CommandIds.h"
 
 using namespace heatsink;
 
@@ -41,27 +39,22 @@ void ComputeHeatsink(std::span<double> v, std::span<const int> modes) {
 }
 
 const engine::FormModel& HeatsinkModel() {
-    using namespace ids::heatsink;
     using engine::Quantity;
     // clang-format off
     static const engine::FormModel model{
         .className = "CHeatsinkDlg",
         .alias = "heatsink",
         .caption = "Heatsink",
-        .commandId = menus::kHeatsinkCommand,
-        .helpTopic = 195,
-        .closeId = kClose,
-        .helpId = kHelp,
         .fields = {
-            {kEditRthHA, "RthHA", "RthHA (°C/W)", "°C/W", Quantity::kThermalResistance, "3"},
-            {kEditRthPH, "RthPH", "RthPH (°C/W)", "°C/W", Quantity::kThermalResistance, "0.6"},
-            {kEditRthJP, "RthJP", "RthJP (°C/W)", "°C/W", Quantity::kThermalResistance, "2"},
-            {kEditTa, "Ta", "Ta (°C)", "°C", Quantity::kTemperature, "25", true},
-            {kEditTjmax, "Tjmax", "Tjmax (°C)", "°C", Quantity::kTemperature, "175"},
-            {kEditPmax, "Pmax", "Pmax (W)", "W", Quantity::kPower, "10"},
+            {"RthHA", "RthHA (°C/W)", "°C/W", Quantity::kThermalResistance, "3"},
+            {"RthPH", "RthPH (°C/W)", "°C/W", Quantity::kThermalResistance, "0.6"},
+            {"RthJP", "RthJP (°C/W)", "°C/W", Quantity::kThermalResistance, "2"},
+            {"Ta", "Ta (°C)", "°C", Quantity::kTemperature, "25", true},
+            {"Tjmax", "Tjmax (°C)", "°C", Quantity::kTemperature, "175"},
+            {"Pmax", "Pmax (W)", "W", Quantity::kPower, "10"},
         },
         .radioGroups = {
-            {{{kModeAllButRthHA, "All but RthHA"}, {kModeAllButTa, "All but Ta"}, {kModeAllButTjmax, "All but Tjmax"}}, 0},
+            {{{"All but RthHA"}, {"All but Ta"}, {"All but Tjmax"}}, 0},
         },
         .inputsByMode = {{kRthPH, kRthJP, kTa, kTjmax, kPmax}, {kRthHA, kRthPH, kRthJP, kTjmax, kPmax}, {kRthHA, kRthPH, kRthJP, kTa, kPmax}},
         .compute = ComputeHeatsink,

@@ -1,8 +1,6 @@
 #include "engine/semiconductors/Zener.h"
 
 #include "core/EngValue.h"
-#include "res/ids/ZenerIds.h"
-#include "res/menus/CommandIds.h"
 
 using namespace zener;
 
@@ -54,28 +52,23 @@ void ComputeZener(std::span<double> v, std::span<const int> modes) {
 }
 
 const engine::FormModel& ZenerModel() {
-    using namespace ids::zener;
     using engine::Quantity;
     // clang-format off
     static const engine::FormModel model{
         .className = "CZenerDlg",
         .alias = "zener",
         .caption = "Zener diode",
-        .commandId = menus::kZenerCommand,
-        .helpTopic = 265,
-        .closeId = kClose,
-        .helpId = kHelp,
         .fields = {
-            {kEditUmax, "Umax", "Umax (V)", "V", Quantity::kVoltage, "13"},
-            {kEditUmin, "Umin", "Umin (V)", "V", Quantity::kVoltage, "10"},
-            {kEditUz, "Uz", "Uz (V)", "V", Quantity::kVoltage, "5.6"},
-            {kEditPzmax, "Pzmax", "Pzmax (W)", "W", Quantity::kPower, "400m"},
-            {kEditR, "R", "R (ohm)", "ohm", Quantity::kResistance, "0"},
-            {kEditIcmax, "Icmax", "Icmax (A)", "A", Quantity::kCurrent, "10m"},
-            {kEditRcmin, "Rcmin", "Rcmin (ohm)", "ohm", Quantity::kResistance, "0"},
+            {"Umax", "Umax (V)", "V", Quantity::kVoltage, "13"},
+            {"Umin", "Umin (V)", "V", Quantity::kVoltage, "10"},
+            {"Uz", "Uz (V)", "V", Quantity::kVoltage, "5.6"},
+            {"Pzmax", "Pzmax (W)", "W", Quantity::kPower, "400m"},
+            {"R", "R (ohm)", "ohm", Quantity::kResistance, "0"},
+            {"Icmax", "Icmax (A)", "A", Quantity::kCurrent, "10m"},
+            {"Rcmin", "Rcmin (ohm)", "ohm", Quantity::kResistance, "0"},
         },
         .radioGroups = {
-            {{{kModeUminMaxUzPzmax, "Umin/max, Uz, Pzmax"}, {kModeUminMaxUzIcmax, "Umin/max, Uz, Icmax"}, {kModeRUzIcmaxPmax, "R, Uz, Icmax, Pmax"}}, 0},
+            {{{"Umin/max, Uz, Pzmax"}, {"Umin/max, Uz, Icmax"}, {"R, Uz, Icmax, Pmax"}}, 0},
         },
         .inputsByMode = {{kUmax, kUmin, kUz, kPzmax}, {kUmax, kUmin, kUz, kIcmax}, {kUz, kPzmax, kR, kIcmax}},
         .compute = ComputeZener,

@@ -1,10 +1,11 @@
 #pragma once
-// The "RC low pass filter" dialog: its layout bound to the engine's form.
+// The "RC low pass filter" dialog: its row of the binding table.
 
 #include "engine/filters/RcLowPass.h"
 #include "forms/CalcFormDlg.h"
 
 class CRcLowPassDlg : public CCalcFormDlg {
   public:
-    CRcLowPassDlg();
+    static constexpr const char* kName = "CRcLowPassDlg";
+    CRcLowPassDlg() : CCalcFormDlg(kName) {}
 };

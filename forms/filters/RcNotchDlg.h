@@ -1,10 +1,11 @@
 #pragma once
-// The "RC notch filter" dialog: its layout bound to the engine's form.
+// The "RC notch filter" dialog: its row of the binding table.
 
 #include "engine/filters/RcNotch.h"
 #include "forms/CalcFormDlg.h"
 
 class CRcNotchDlg : public CCalcFormDlg {
   public:
-    CRcNotchDlg();
+    static constexpr const char* kName = "CRcNotchDlg";
+    CRcNotchDlg() : CCalcFormDlg(kName) {}
 };

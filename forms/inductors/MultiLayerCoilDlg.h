@@ -1,10 +1,11 @@
 #pragma once
-// The "Cylindar self, multicoated" dialog: its layout bound to the engine's form.
+// The "Cylindar self, multicoated" dialog: its row of the binding table.
 
 #include "engine/inductors/MultiLayerCoil.h"
 #include "forms/CalcFormDlg.h"
 
 class CMultiLayerCoilDlg : public CCalcFormDlg {
   public:
-    CMultiLayerCoilDlg();
+    static constexpr const char* kName = "CMultiLayerCoilDlg";
+    CMultiLayerCoilDlg() : CCalcFormDlg(kName) {}
 };

@@ -1,10 +1,11 @@
 #pragma once
-// The "PCB printed self" dialog: its layout bound to the engine's form.
+// The "PCB printed self" dialog: its row of the binding table.
 
 #include "engine/inductors/PrintedCoil.h"
 #include "forms/CalcFormDlg.h"
 
 class CPrintedCoilDlg : public CCalcFormDlg {
   public:
-    CPrintedCoilDlg();
+    static constexpr const char* kName = "CPrintedCoilDlg";
+    CPrintedCoilDlg() : CCalcFormDlg(kName) {}
 };

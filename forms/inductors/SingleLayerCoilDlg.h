@@ -1,10 +1,11 @@
 #pragma once
-// The "Cylindar self, monocoated" dialog: its layout bound to the engine's form.
+// The "Cylindar self, monocoated" dialog: its row of the binding table.
 
 #include "engine/inductors/SingleLayerCoil.h"
 #include "forms/CalcFormDlg.h"
 
 class CSingleLayerCoilDlg : public CCalcFormDlg {
   public:
-    CSingleLayerCoilDlg();
+    static constexpr const char* kName = "CSingleLayerCoilDlg";
+    CSingleLayerCoilDlg() : CCalcFormDlg(kName) {}
 };

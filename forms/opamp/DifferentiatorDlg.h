@@ -1,10 +1,11 @@
 #pragma once
-// The "Differentiator" dialog: its layout bound to the engine's form.
+// The "Differentiator" dialog: its row of the binding table.
 
 #include "engine/opamp/Differentiator.h"
 #include "forms/CalcFormDlg.h"
 
 class CDifferentiatorDlg : public CCalcFormDlg {
   public:
-    CDifferentiatorDlg();
+    static constexpr const char* kName = "CDifferentiatorDlg";
+    CDifferentiatorDlg() : CCalcFormDlg(kName) {}
 };

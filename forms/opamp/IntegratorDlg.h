@@ -1,10 +1,11 @@
 #pragma once
-// The "Integrator" dialog: its layout bound to the engine's form.
+// The "Integrator" dialog: its row of the binding table.
 
 #include "engine/opamp/Integrator.h"
 #include "forms/CalcFormDlg.h"
 
 class CIntegratorDlg : public CCalcFormDlg {
   public:
-    CIntegratorDlg();
+    static constexpr const char* kName = "CIntegratorDlg";
+    CIntegratorDlg() : CCalcFormDlg(kName) {}
 };

@@ -1,10 +1,11 @@
 #pragma once
-// The "Inverting amplifier" dialog: its layout bound to the engine's form.
+// The "Inverting amplifier" dialog: its row of the binding table.
 
 #include "engine/opamp/InvertingAmp.h"
 #include "forms/CalcFormDlg.h"
 
 class CInvertingAmpDlg : public CCalcFormDlg {
   public:
-    CInvertingAmpDlg();
+    static constexpr const char* kName = "CInvertingAmpDlg";
+    CInvertingAmpDlg() : CCalcFormDlg(kName) {}
 };

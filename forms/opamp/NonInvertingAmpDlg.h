@@ -1,10 +1,11 @@
 #pragma once
-// The "Non inverting amplifier" dialog: its layout bound to the engine's form.
+// The "Non inverting amplifier" dialog: its row of the binding table.
 
 #include "engine/opamp/NonInvertingAmp.h"
 #include "forms/CalcFormDlg.h"
 
 class CNonInvertingAmpDlg : public CCalcFormDlg {
   public:
-    CNonInvertingAmpDlg();
+    static constexpr const char* kName = "CNonInvertingAmpDlg";
+    CNonInvertingAmpDlg() : CCalcFormDlg(kName) {}
 };

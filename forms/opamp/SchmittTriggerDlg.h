@@ -1,10 +1,11 @@
 #pragma once
-// The "Inverting amplifier" dialog: its layout bound to the engine's form.
+// The "Inverting amplifier" dialog: its row of the binding table.
 
 #include "engine/opamp/SchmittTrigger.h"
 #include "forms/CalcFormDlg.h"
 
 class CSchmittTriggerDlg : public CCalcFormDlg {
   public:
-    CSchmittTriggerDlg();
+    static constexpr const char* kName = "CSchmittTriggerDlg";
+    CSchmittTriggerDlg() : CCalcFormDlg(kName) {}
 };

@@ -1,10 +1,11 @@
 #pragma once
-// The "Summator" dialog: its layout bound to the engine's form.
+// The "Summator" dialog: its row of the binding table.
 
 #include "engine/opamp/Subtractor.h"
 #include "forms/CalcFormDlg.h"
 
 class CSubtractorDlg : public CCalcFormDlg {
   public:
-    CSubtractorDlg();
+    static constexpr const char* kName = "CSubtractorDlg";
+    CSubtractorDlg() : CCalcFormDlg(kName) {}
 };

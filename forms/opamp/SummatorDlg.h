@@ -1,10 +1,11 @@
 #pragma once
-// The "Summator" dialog: its layout bound to the engine's form.
+// The "Summator" dialog: its row of the binding table.
 
 #include "engine/opamp/Summator.h"
 #include "forms/CalcFormDlg.h"
 
 class CSummatorDlg : public CCalcFormDlg {
   public:
-    CSummatorDlg();
+    static constexpr const char* kName = "CSummatorDlg";
+    CSummatorDlg() : CCalcFormDlg(kName) {}
 };

@@ -1,10 +1,11 @@
 #pragma once
-// The "Astable oscillator, CMOS gate based" dialog: its layout bound to the engine's form.
+// The "Astable oscillator, CMOS gate based" dialog: its row of the binding table.
 
 #include "engine/oscillators/GateAstable.h"
 #include "forms/CalcFormDlg.h"
 
 class CGateAstableDlg : public CCalcFormDlg {
   public:
-    CGateAstableDlg();
+    static constexpr const char* kName = "CGateAstableDlg";
+    CGateAstableDlg() : CCalcFormDlg(kName) {}
 };

@@ -1,10 +1,11 @@
 #pragma once
-// The "Monostable oscillator, 555 based" dialog: its layout bound to the engine's form.
+// The "Monostable oscillator, 555 based" dialog: its row of the binding table.
 
 #include "engine/oscillators/Monostable555.h"
 #include "forms/CalcFormDlg.h"
 
 class CMonostable555Dlg : public CCalcFormDlg {
   public:
-    CMonostable555Dlg();
+    static constexpr const char* kName = "CMonostable555Dlg";
+    CMonostable555Dlg() : CCalcFormDlg(kName) {}
 };

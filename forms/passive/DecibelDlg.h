@@ -1,10 +1,11 @@
 #pragma once
-// The "Decibel" dialog: its layout bound to the engine's form.
+// The "Decibel" dialog: its row of the binding table.
 
 #include "engine/passive/Decibel.h"
 #include "forms/CalcFormDlg.h"
 
 class CDecibelDlg : public CCalcFormDlg {
   public:
-    CDecibelDlg();
+    static constexpr const char* kName = "CDecibelDlg";
+    CDecibelDlg() : CCalcFormDlg(kName) {}
 };

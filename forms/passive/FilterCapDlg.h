@@ -1,10 +1,11 @@
 #pragma once
-// The "Filtering capacitor" dialog: its layout bound to the engine's form.
+// The "Filtering capacitor" dialog: its row of the binding table.
 
 #include "engine/passive/FilterCap.h"
 #include "forms/CalcFormDlg.h"
 
 class CFilterCapDlg : public CCalcFormDlg {
   public:
-    CFilterCapDlg();
+    static constexpr const char* kName = "CFilterCapDlg";
+    CFilterCapDlg() : CCalcFormDlg(kName) {}
 };

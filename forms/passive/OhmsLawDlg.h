@@ -1,10 +1,11 @@
 #pragma once
-// The "Ohm's Law" dialog: its layout bound to the engine's form.
+// The "Ohm's Law" dialog: its row of the binding table.
 
 #include "engine/passive/OhmsLaw.h"
 #include "forms/CalcFormDlg.h"
 
 class COhmsLawDlg : public CCalcFormDlg {
   public:
-    COhmsLawDlg();
+    static constexpr const char* kName = "COhmsLawDlg";
+    COhmsLawDlg() : CCalcFormDlg(kName) {}
 };

@@ -1,10 +1,11 @@
 #pragma once
-// The "Two capacitors" dialog: its layout bound to the engine's form.
+// The "Two capacitors" dialog: its row of the binding table.
 
 #include "engine/passive/TwoCapacitors.h"
 #include "forms/CalcFormDlg.h"
 
 class CTwoCapacitorsDlg : public CCalcFormDlg {
   public:
-    CTwoCapacitorsDlg();
+    static constexpr const char* kName = "CTwoCapacitorsDlg";
+    CTwoCapacitorsDlg() : CCalcFormDlg(kName) {}
 };

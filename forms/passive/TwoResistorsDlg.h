@@ -1,10 +1,11 @@
 #pragma once
-// The "Two resistors" dialog: its layout bound to the engine's form.
+// The "Two resistors" dialog: its row of the binding table.
 
 #include "engine/passive/TwoResistors.h"
 #include "forms/CalcFormDlg.h"
 
 class CTwoResistorsDlg : public CCalcFormDlg {
   public:
-    CTwoResistorsDlg();
+    static constexpr const char* kName = "CTwoResistorsDlg";
+    CTwoResistorsDlg() : CCalcFormDlg(kName) {}
 };

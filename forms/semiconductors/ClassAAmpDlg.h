@@ -1,10 +1,11 @@
 #pragma once
-// The "Class A amplifier" dialog: its layout bound to the engine's form.
+// The "Class A amplifier" dialog: its row of the binding table.
 
 #include "engine/semiconductors/ClassAAmp.h"
 #include "forms/CalcFormDlg.h"
 
 class CClassAAmpDlg : public CCalcFormDlg {
   public:
-    CClassAAmpDlg();
+    static constexpr const char* kName = "CClassAAmpDlg";
+    CClassAAmpDlg() : CCalcFormDlg(kName) {}
 };

@@ -1,10 +1,11 @@
 #pragma once
-// The "Heatsink" dialog: its layout bound to the engine's form.
+// The "Heatsink" dialog: its row of the binding table.
 
 #include "engine/semiconductors/Heatsink.h"
 #include "forms/CalcFormDlg.h"
 
 class CHeatsinkDlg : public CCalcFormDlg {
   public:
-    CHeatsinkDlg();
+    static constexpr const char* kName = "CHeatsinkDlg";
+    CHeatsinkDlg() : CCalcFormDlg(kName) {}
 };

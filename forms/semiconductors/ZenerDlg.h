@@ -1,10 +1,11 @@
 #pragma once
-// The "Zener diode" dialog: its layout bound to the engine's form.
+// The "Zener diode" dialog: its row of the binding table.
 
 #include "engine/semiconductors/Zener.h"
 #include "forms/CalcFormDlg.h"
 
 class CZenerDlg : public CCalcFormDlg {
   public:
-    CZenerDlg();
+    static constexpr const char* kName = "CZenerDlg";
+    CZenerDlg() : CCalcFormDlg(kName) {}
 };

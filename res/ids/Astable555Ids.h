@@ -1,8 +1,10 @@
 #pragma once
-// Control ids of the "Astable oscillator, 555 based" dialog.
+// The "Astable oscillator, 555 based" dialog: the menu command that opens it, its help topic, its control ids.
 
 namespace ids::astable555 {
 
+inline constexpr int kCommand = 32801;    // the main menu's command that opens it
+inline constexpr int kHelpTopic = 110;  // its topic in the help file
 inline constexpr int kDialog = 169;
 inline constexpr int kClose = 1175;
 inline constexpr int kHelp = 1174;

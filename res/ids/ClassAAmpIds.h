@@ -1,8 +1,10 @@
 #pragma once
-// Control ids of the "Class A amplifier" dialog.
+// The "Class A amplifier" dialog: the menu command that opens it, its help topic, its control ids.
 
 namespace ids::class_a_amp {
 
+inline constexpr int kCommand = 32797;    // the main menu's command that opens it
+inline constexpr int kHelpTopic = 160;  // its topic in the help file
 inline constexpr int kDialog = 152;
 inline constexpr int kClose = 1099;
 inline constexpr int kHelp = 1098;

@@ -1,8 +1,10 @@
 #pragma once
-// Control ids of the "Decibel" dialog.
+// The "Decibel" dialog: the menu command that opens it, its help topic, its control ids.
 
 namespace ids::decibel {
 
+inline constexpr int kCommand = 32775;    // the main menu's command that opens it
+inline constexpr int kHelpTopic = 180;  // its topic in the help file
 inline constexpr int kDialog = 133;
 inline constexpr int kClose = 1011;
 inline constexpr int kHelp = 1010;

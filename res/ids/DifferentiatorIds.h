@@ -1,8 +1,10 @@
 #pragma once
-// Control ids of the "Differentiator" dialog.
+// The "Differentiator" dialog: the menu command that opens it, its help topic, its control ids.
 
 namespace ids::differentiator {
 
+inline constexpr int kCommand = 32783;    // the main menu's command that opens it
+inline constexpr int kHelpTopic = 120;  // its topic in the help file
 inline constexpr int kDialog = 162;
 inline constexpr int kClose = 1119;
 inline constexpr int kHelp = 1118;

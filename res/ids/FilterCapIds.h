@@ -1,8 +1,10 @@
 #pragma once
-// Control ids of the "Filtering capacitor" dialog.
+// The "Filtering capacitor" dialog: the menu command that opens it, its help topic, its control ids.
 
 namespace ids::filter_cap {
 
+inline constexpr int kCommand = 32793;    // the main menu's command that opens it
+inline constexpr int kHelpTopic = 155;  // its topic in the help file
 inline constexpr int kDialog = 148;
 inline constexpr int kClose = 1068;
 inline constexpr int kHelp = 1067;

@@ -1,8 +1,10 @@
 #pragma once
-// Control ids of the "Heatsink" dialog.
+// The "Heatsink" dialog: the menu command that opens it, its help topic, its control ids.
 
 namespace ids::heatsink {
 
+inline constexpr int kCommand = 32794;    // the main menu's command that opens it
+inline constexpr int kHelpTopic = 195;  // its topic in the help file
 inline constexpr int kDialog = 149;
 inline constexpr int kClose = 1076;
 inline constexpr int kHelp = 1075;

@@ -1,8 +1,10 @@
 #pragma once
-// Control ids of the "Integrator" dialog.
+// The "Integrator" dialog: the menu command that opens it, its help topic, its control ids.
 
 namespace ids::integrator {
 
+inline constexpr int kCommand = 32799;    // the main menu's command that opens it
+inline constexpr int kHelpTopic = 125;  // its topic in the help file
 inline constexpr int kDialog = 163;
 inline constexpr int kClose = 1126;
 inline constexpr int kHelp = 1125;

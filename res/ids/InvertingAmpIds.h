@@ -1,8 +1,10 @@
 #pragma once
-// Control ids of the "Inverting amplifier" dialog.
+// The "Inverting amplifier" dialog: the menu command that opens it, its help topic, its control ids.
 
 namespace ids::inverting_amp {
 
+inline constexpr int kCommand = 32781;    // the main menu's command that opens it
+inline constexpr int kHelpTopic = 130;  // its topic in the help file
 inline constexpr int kDialog = 160;
 inline constexpr int kClose = 1106;
 inline constexpr int kHelp = 1107;

@@ -1,8 +1,10 @@
 #pragma once
-// Control ids of the "Cylindar self, multicoated" dialog.
+// The "Cylindar self, multicoated" dialog: the menu command that opens it, its help topic, its control ids.
 
 namespace ids::multi_layer_coil {
 
+inline constexpr int kCommand = 32780;    // the main menu's command that opens it
+inline constexpr int kHelpTopic = 215;  // its topic in the help file
 inline constexpr int kDialog = 141;
 inline constexpr int kClose = 1037;
 inline constexpr int kHelp = 1036;

@@ -1,8 +1,10 @@
 #pragma once
-// Control ids of the "Non inverting amplifier" dialog.
+// The "Non inverting amplifier" dialog: the menu command that opens it, its help topic, its control ids.
 
 namespace ids::non_inverting_amp {
 
+inline constexpr int kCommand = 32782;    // the main menu's command that opens it
+inline constexpr int kHelpTopic = 135;  // its topic in the help file
 inline constexpr int kDialog = 161;
 inline constexpr int kClose = 1114;
 inline constexpr int kHelp = 1113;

@@ -1,8 +1,10 @@
 #pragma once
-// Control ids of the "Ohm's Law" dialog.
+// The "Ohm's Law" dialog: the menu command that opens it, its help topic, its control ids.
 
 namespace ids::ohms_law {
 
+inline constexpr int kCommand = 32772;    // the main menu's command that opens it
+inline constexpr int kHelpTopic = 220;  // its topic in the help file
 inline constexpr int kDialog = 129;
 inline constexpr int kClose = 1013;
 inline constexpr int kHelp = 1012;

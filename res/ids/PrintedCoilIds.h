@@ -1,8 +1,10 @@
 #pragma once
-// Control ids of the "PCB printed self" dialog.
+// The "PCB printed self" dialog: the menu command that opens it, its help topic, its control ids.
 
 namespace ids::printed_coil {
 
+inline constexpr int kCommand = 32779;    // the main menu's command that opens it
+inline constexpr int kHelpTopic = 230;  // its topic in the help file
 inline constexpr int kDialog = 142;
 inline constexpr int kClose = 1045;
 inline constexpr int kHelp = 1044;

@@ -1,8 +1,10 @@
 #pragma once
-// Control ids of the "RC high pass filter" dialog.
+// The "RC high pass filter" dialog: the menu command that opens it, its help topic, its control ids.
 
 namespace ids::rc_high_pass {
 
+inline constexpr int kCommand = 32808;    // the main menu's command that opens it
+inline constexpr int kHelpTopic = 240;  // its topic in the help file
 inline constexpr int kDialog = 171;
 inline constexpr int kClose = 1189;
 inline constexpr int kHelp = 1188;

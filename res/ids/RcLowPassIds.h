@@ -1,8 +1,10 @@
 #pragma once
-// Control ids of the "RC low pass filter" dialog.
+// The "RC low pass filter" dialog: the menu command that opens it, its help topic, its control ids.
 
 namespace ids::rc_low_pass {
 
+inline constexpr int kCommand = 32807;    // the main menu's command that opens it
+inline constexpr int kHelpTopic = 245;  // its topic in the help file
 inline constexpr int kDialog = 170;
 inline constexpr int kClose = 1182;
 inline constexpr int kHelp = 1181;

@@ -1,8 +1,10 @@
 #pragma once
-// Control ids of the "RC notch filter" dialog.
+// The "RC notch filter" dialog: the menu command that opens it, its help topic, its control ids.
 
 namespace ids::rc_notch {
 
+inline constexpr int kCommand = 32809;    // the main menu's command that opens it
+inline constexpr int kHelpTopic = 250;  // its topic in the help file
 inline constexpr int kDialog = 172;
 inline constexpr int kClose = 1196;
 inline constexpr int kHelp = 1195;

@@ -1,8 +1,10 @@
 #pragma once
-// Control ids of the "Inverting amplifier" dialog.
+// The "Inverting amplifier" dialog: the menu command that opens it, its help topic, its control ids.
 
 namespace ids::schmitt_trigger {
 
+inline constexpr int kCommand = 32800;    // the main menu's command that opens it
+inline constexpr int kHelpTopic = 140;  // its topic in the help file
 inline constexpr int kDialog = 166;
 inline constexpr int kClose = 1153;
 inline constexpr int kHelp = 1152;

@@ -1,8 +1,10 @@
 #pragma once
-// Control ids of the "Cylindar self, monocoated" dialog.
+// The "Cylindar self, monocoated" dialog: the menu command that opens it, its help topic, its control ids.
 
 namespace ids::single_layer_coil {
 
+inline constexpr int kCommand = 32778;    // the main menu's command that opens it
+inline constexpr int kHelpTopic = 175;  // its topic in the help file
 inline constexpr int kDialog = 140;
 inline constexpr int kClose = 1022;
 inline constexpr int kHelp = 1023;

@@ -1,8 +1,10 @@
 #pragma once
-// Control ids of the "Summator" dialog.
+// The "Summator" dialog: the menu command that opens it, its help topic, its control ids.
 
 namespace ids::summator {
 
+inline constexpr int kCommand = 32786;    // the main menu's command that opens it
+inline constexpr int kHelpTopic = 150;  // its topic in the help file
 inline constexpr int kDialog = 164;
 inline constexpr int kClose = 1137;
 inline constexpr int kHelp = 1136;

@@ -1,8 +1,10 @@
 #pragma once
-// Control ids of the "Two capacitors" dialog.
+// The "Two capacitors" dialog: the menu command that opens it, its help topic, its control ids.
 
 namespace ids::two_capacitors {
 
+inline constexpr int kCommand = 32776;    // the main menu's command that opens it
+inline constexpr int kHelpTopic = 100;  // its topic in the help file
 inline constexpr int kDialog = 143;
 inline constexpr int kClose = 1057;
 inline constexpr int kHelp = 1056;

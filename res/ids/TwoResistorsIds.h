@@ -1,8 +1,10 @@
 #pragma once
-// Control ids of the "Two resistors" dialog.
+// The "Two resistors" dialog: the menu command that opens it, its help topic, its control ids.
 
 namespace ids::two_resistors {
 
+inline constexpr int kCommand = 32785;    // the main menu's command that opens it
+inline constexpr int kHelpTopic = 105;  // its topic in the help file
 inline constexpr int kDialog = 139;
 inline constexpr int kClose = 1014;
 inline constexpr int kHelp = 1015;

@@ -1,8 +1,10 @@
 #pragma once
-// Control ids of the "Zener diode" dialog.
+// The "Zener diode" dialog: the menu command that opens it, its help topic, its control ids.
 
 namespace ids::zener {
 
+inline constexpr int kCommand = 32796;    // the main menu's command that opens it
+inline constexpr int kHelpTopic = 265;  // its topic in the help file
 inline constexpr int kDialog = 150;
 inline constexpr int kClose = 1090;
 inline constexpr int kHelp = 1091;

@@ -35,6 +35,7 @@ std::vector<Case> Cases() {
     size_t sample = 0;
     for (const FormCommand& command : FormCommands()) {
         const engine::FormModel& form = command.create()->Form();
+        const bind::FormBinding& binding = bind::BindingOf(form);
         std::vector<int> defaults;
         for (const auto& group : form.radioGroups)
             defaults.push_back(group.defaultIndex);
@@ -52,8 +53,8 @@ std::vector<Case> Cases() {
                 c.modes[g] = static_cast<int>((v + g) % form.radioGroups[g].modes.size());
             for (size_t k = 0; k < form.checks.size(); ++k)
                 c.checks[k] = static_cast<int>((v >> k) & 1);
-            for (const auto& field : form.fields)
-                c.texts.push_back({field.id, kSamples[sample++ % std::size(kSamples)]});
+            for (const int id : binding.fieldIds)
+                c.texts.push_back({id, kSamples[sample++ % std::size(kSamples)]});
             cases.push_back(c);
         }
     }
@@ -72,21 +73,20 @@ QByteArray BatchLine(const Case& c) {
     for (int mode : c.modes)
         modes.append(mode);
     QJsonObject checks;
-    const engine::FormModel& form = c.command->create()->Form();
+    const bind::FormBinding& binding = c.command->create()->Binding();
     for (size_t k = 0; k < c.checks.size(); ++k)
-        checks[QString::number(form.checks[k].id)] = c.checks[k];
+        checks[QString::number(binding.checkIds[k])] = c.checks[k];
     QJsonObject line{{"form", c.command->className}, {"in", in}, {"modes", modes}, {"checks", checks}};
     return QJsonDocument(line).toJson(QJsonDocument::Compact) + "\n";
 }
 
 // The window's side: controls set as a user leaves them, one recalculation.
 void RunInDialog(const Case& c, CCalcFormDlg& dlg) {
-    const engine::FormModel& form = dlg.Form();
-    for (size_t g = 0; g < form.radioGroups.size(); ++g)
-        dlg.Item<QRadioButton>(form.radioGroups[g].modes[static_cast<size_t>(c.modes[g])].id)
-            ->setChecked(true);
-    for (size_t k = 0; k < form.checks.size(); ++k)
-        dlg.Item<QCheckBox>(form.checks[k].id)->setChecked(c.checks[k] != 0);
+    const bind::FormBinding& binding = dlg.Binding();
+    for (size_t g = 0; g < binding.modeIds.size(); ++g)
+        dlg.Item<QRadioButton>(binding.modeIds[g][static_cast<size_t>(c.modes[g])])->setChecked(true);
+    for (size_t k = 0; k < binding.checkIds.size(); ++k)
+        dlg.Item<QCheckBox>(binding.checkIds[k])->setChecked(c.checks[k] != 0);
     for (const auto& [id, text] : c.texts)
         dlg.Item<QLineEdit>(id)->setText(QString::fromLatin1(text.c_str()));
     dlg.Recalculate();
@@ -117,16 +117,18 @@ TEST(CliAgreement, EveryFormGivesTheDialogsTextsByteForByte) {
         harness::Open(*dlg);
         RunInDialog(c, *dlg);
         const engine::FormModel& form = dlg->Form();
+        const bind::FormBinding& binding = dlg->Binding();
         EXPECT_EQ(answer["form"].toString().toStdString(), form.className);
-        for (const auto& field : form.fields) {
-            const QString id = QString::number(field.id);
-            EXPECT_EQ(answer["fields"][id].toString().toUtf8(), Utf8(harness::Text(*dlg, field.id)))
-                << field.name;
-            EXPECT_EQ(answer["enabled"][id].toBool(), harness::Enabled(*dlg, field.id)) << field.name;
+        for (size_t f = 0; f < form.fields.size(); ++f) {
+            const int fieldId = binding.fieldIds[f];
+            const QString id = QString::number(fieldId);
+            EXPECT_EQ(answer["fields"][id].toString().toUtf8(), Utf8(harness::Text(*dlg, fieldId)))
+                << form.fields[f].name;
+            EXPECT_EQ(answer["enabled"][id].toBool(), harness::Enabled(*dlg, fieldId)) << form.fields[f].name;
         }
-        for (const auto& list : form.lists) {
-            const QString id = QString::number(list.id);
-            auto* widget = dlg->Item<QListWidget>(list.id);
+        for (const int listId : binding.listIds) {
+            const QString id = QString::number(listId);
+            auto* widget = dlg->Item<QListWidget>(listId);
             const QJsonArray lines = answer["lists"][id].toArray();
             ASSERT_EQ(lines.size(), widget->count());
             for (int row = 0; row < widget->count(); ++row)
@@ -136,8 +138,8 @@ TEST(CliAgreement, EveryFormGivesTheDialogsTextsByteForByte) {
             EXPECT_EQ(answer["list_sel"][id].toInt(),
                       current && current->isSelected() ? widget->currentRow() : -1);
         }
-        if (form.statusId != 0) {
-            EXPECT_EQ(answer["status"].toString(), dlg->Item<QLineEdit>(form.statusId)->text());
+        if (binding.HasStatus()) {
+            EXPECT_EQ(answer["status"].toString(), dlg->Item<QLineEdit>(binding.StatusId())->text());
         }
     }
 }

@@ -84,7 +84,7 @@ TEST(HelpFile, EveryBuiltFormAsksForATopicThatExists) {
         ++built;
         const auto form = command.create();
         SCOPED_TRACE(command.className);
-        EXPECT_TRUE(help->Has(Key(form->Form().helpTopic)));
+        EXPECT_TRUE(help->Has(Key(form->Binding().HelpTopic())));
     }
     EXPECT_GE(built, 1);
 }
@@ -310,7 +310,7 @@ TEST_P(WorkedExample, TheTopicStatesWhatTheFormShows) {
         GTEST_SKIP() << command->className << " is not built yet";
     const auto form = harness::OpenCommand(example.command);
     ASSERT_NE(form, nullptr);
-    ASSERT_EQ(form->Form().helpTopic, example.topic);
+    ASSERT_EQ(form->Binding().HelpTopic(), example.topic);
     int stepNumber = 0;
     for (const Step& step : example.steps) {
         SCOPED_TRACE(::testing::Message() << "step " << ++stepNumber << ", control " << step.id);

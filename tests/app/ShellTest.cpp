@@ -158,7 +158,7 @@ TEST(Shell, EveryMenuCommandOpensAWorkingForm) {
                     for (const std::string& text : form->FieldTexts())
                         EXPECT_FALSE(text.empty()) << command->className;
                     opened << form->objectName();
-                    QTest::mouseClick(form->GetDlgItem(form->Form().closeId), Qt::LeftButton);
+                    QTest::mouseClick(form->GetDlgItem(form->Binding().CloseId()), Qt::LeftButton);
                 });
                 item->trigger();
             }

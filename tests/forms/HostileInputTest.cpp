@@ -77,8 +77,8 @@ struct Field {
 
 std::vector<Field> Fields(const CCalcFormDlg& form) {
     std::vector<Field> fields;
-    for (const engine::FieldModel& field : form.Form().fields)
-        fields.push_back({field.id, notation::IsFieldText(harness::Text(form, field.id))});
+    for (const int id : form.Binding().fieldIds)
+        fields.push_back({id, notation::IsFieldText(harness::Text(form, id))});
     return fields;
 }
 
@@ -86,12 +86,10 @@ std::vector<Field> Fields(const CCalcFormDlg& form) {
 // the check boxes that recalculate.
 std::vector<int> ModeButtons(const CCalcFormDlg& form) {
     std::vector<int> ids;
-    for (const engine::RadioGroupModel& group : form.Form().radioGroups) {
-        for (int id : form.RadioGroupIds(group.FirstId()))
-            ids.push_back(id);
-    }
-    for (const engine::CheckModel& check : form.Form().checks)
-        ids.push_back(check.id);
+    for (const std::vector<int>& group : form.Binding().modeIds)
+        ids.insert(ids.end(), group.begin(), group.end());
+    const std::vector<int>& checks = form.Binding().checkIds;
+    ids.insert(ids.end(), checks.begin(), checks.end());
     return ids;
 }
 
@@ -139,10 +137,11 @@ TEST(HostileInput, EveryFieldOfEveryFormInEveryMode) {
             }
         }
         // Back to the defaults: the form computes what it showed at opening.
-        for (const engine::CheckModel& check : form->Form().checks)
-            harness::Click(*form, check.id);  // each check box clicked twice in all
-        for (const engine::RadioGroupModel& group : form->Form().radioGroups)
-            harness::Click(*form, form->RadioGroupIds(group.FirstId()).at(group.defaultIndex));
+        for (const int check : form->Binding().checkIds)
+            harness::Click(*form, check);  // each check box clicked twice in all
+        for (size_t g = 0; g < form->Form().radioGroups.size(); ++g)
+            harness::Click(*form, form->Binding().modeIds[g].at(
+                                      static_cast<size_t>(form->Form().radioGroups[g].defaultIndex)));
         for (size_t i = 0; i < fields.size(); ++i)
             harness::Type(*form, fields[i].id, form->Form().fields[i].defaultText);
         for (const Field& field : fields) {

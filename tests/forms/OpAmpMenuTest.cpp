@@ -27,7 +27,7 @@ TEST(OpAmpMenu, EveryCommandOpensItsForm) {
         ASSERT_NE(form, nullptr);
         EXPECT_EQ(form->objectName(), command.className);
         EXPECT_EQ(form->windowTitle(), command.caption);
-        EXPECT_EQ(harness::FocusId(*form), form->Form().closeId);
+        EXPECT_EQ(harness::FocusId(*form), form->Binding().CloseId());
     }
 }
 

@@ -20,7 +20,10 @@
 #include "forms/panels/PlotPanel.h"
 #include "forms/passive/DecibelDlg.h"
 #include "forms/semiconductors/ClassAAmpDlg.h"
-#include "res/menus/CommandIds.h"
+#include "res/ids/Astable555Ids.h"
+#include "res/ids/ClassAAmpIds.h"
+#include "res/ids/DecibelIds.h"
+#include "res/ids/RcNotchIds.h"
 #include "tests/support/FormHarness.h"
 
 namespace {
@@ -50,8 +53,8 @@ std::vector<QString> TabChain() {
 }
 
 TEST(SidePanels, ClosedTheFormIsItsTemplate) {
-    for (int command : {menus::kAstable555Command, menus::kClassAAmpCommand, menus::kRcNotchCommand,
-                        menus::kDecibelCommand}) {
+    for (int command : {ids::astable555::kCommand, ids::class_a_amp::kCommand, ids::rc_notch::kCommand,
+                        ids::decibel::kCommand}) {
         std::unique_ptr<CCalcFormDlg> fresh = FindFormCommand(command)->create();
         Activate(*fresh);
         const QSize size = fresh->size();

@@ -179,9 +179,9 @@ TEST(Accessibility, RadioButtonsAreRadioButtonsOfTheirFrame) {
             EXPECT_FALSE(frame.isEmpty()) << command.className << " " << radio->objectName().toStdString();
             EXPECT_EQ(accessible->text(QAccessible::Description), frame) << command.className;
         }
-        const engine::FormModel& model = form->Form();
-        if (!model.radioGroups.empty()) {
-            EXPECT_EQ(form->GetDlgItem(model.radioGroups[0].FirstId())->accessibleDescription(),
+        const bind::FormBinding& binding = form->Binding();
+        if (!binding.modeIds.empty()) {
+            EXPECT_EQ(form->GetDlgItem(binding.modeIds[0].front())->accessibleDescription(),
                       "What do you know ?")
                 << command.className;
         }
@@ -234,7 +234,7 @@ TEST(Accessibility, EveryFieldIsDescribedByTheHelp) {
         if (command.create == nullptr)
             continue;
         std::unique_ptr<CCalcFormDlg> form = harness::OpenCommand(command.commandId);
-        DescribeFields(*form, &*help, form->Form().helpTopic);
+        DescribeFields(*form, &*help, form->Binding().HelpTopic());
         for (QLineEdit* edit : form->findChildren<QLineEdit*>())
             EXPECT_FALSE(SpokenDescription(edit).isEmpty())
                 << command.className << " " << edit->accessibleName().toStdString();
@@ -248,9 +248,8 @@ TEST(Accessibility, TheFormDescriptionReadsTheFieldsThatAreNotTyped) {
         if (command.create == nullptr)
             continue;
         std::unique_ptr<CCalcFormDlg> form = harness::OpenCommand(command.commandId);
-        const std::vector<int> firstGroup = form->Form().radioGroups.empty()
-                                                ? std::vector<int>{}
-                                                : form->RadioGroupIds(form->Form().radioGroups[0].FirstId());
+        const std::vector<int> firstGroup =
+            form->Binding().modeIds.empty() ? std::vector<int>{} : form->Binding().modeIds[0];
         for (size_t mode = 0; mode <= firstGroup.size(); ++mode) {
             if (mode > 0)
                 harness::Click(*form, firstGroup[mode - 1]);
@@ -261,9 +260,9 @@ TEST(Accessibility, TheFormDescriptionReadsTheFieldsThatAreNotTyped) {
                     << command.className << " mode " << mode << ": " << spoken.toStdString() << " / "
                     << reading.toStdString();
             }
-            const engine::FormModel& model = form->Form();  // enabled as the engine says, nothing more
-            for (size_t i = 0; i < model.fields.size(); ++i)
-                EXPECT_EQ(harness::Enabled(*form, model.fields[i].id), form->LastResult().enabled[i]);
+            const bind::FormBinding& binding = form->Binding();  // enabled as the engine says, nothing more
+            for (size_t i = 0; i < binding.fieldIds.size(); ++i)
+                EXPECT_EQ(harness::Enabled(*form, binding.fieldIds[i]), form->LastResult().enabled[i]);
         }
     }
     COhmsLawDlg form;  // at opening R and I are known

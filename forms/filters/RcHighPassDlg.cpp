@@ -1,5 +1,0 @@
-#include "forms/filters/RcHighPassDlg.h"
-
-#include "res/templates/Templates.h"
-
-CRcHighPassDlg::CRcHighPassDlg() : CCalcFormDlg(templates::RcHighPass(), RcHighPassModel()) {}

@@ -1,5 +1,0 @@
-#include "forms/filters/RcLowPassDlg.h"
-
-#include "res/templates/Templates.h"
-
-CRcLowPassDlg::CRcLowPassDlg() : CCalcFormDlg(templates::RcLowPass(), RcLowPassModel()) {}

@@ -1,5 +1,0 @@
-#include "forms/filters/RcNotchDlg.h"
-
-#include "res/templates/Templates.h"
-
-CRcNotchDlg::CRcNotchDlg() : CCalcFormDlg(templates::RcNotch(), RcNotchModel()) {}

@@ -1,5 +1,0 @@
-#include "forms/opamp/InvertingAmpDlg.h"
-
-#include "res/templates/Templates.h"
-
-CInvertingAmpDlg::CInvertingAmpDlg() : CCalcFormDlg(templates::InvertingAmp(), InvertingAmpModel()) {}

@@ -1,5 +1,0 @@
-#include "forms/passive/TwoCapacitorsDlg.h"
-
-#include "res/templates/Templates.h"
-
-CTwoCapacitorsDlg::CTwoCapacitorsDlg() : CCalcFormDlg(templates::TwoCapacitors(), TwoCapacitorsModel()) {}

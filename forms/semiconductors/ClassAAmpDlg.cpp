@@ -1,5 +1,0 @@
-#include "forms/semiconductors/ClassAAmpDlg.h"
-
-#include "res/templates/Templates.h"
-
-CClassAAmpDlg::CClassAAmpDlg() : CCalcFormDlg(templates::ClassAAmp(), ClassAAmpModel()) {}

@@ -1,5 +1,0 @@
-#include "forms/semiconductors/ZenerDlg.h"
-
-#include "res/templates/Templates.h"
-
-CZenerDlg::CZenerDlg() : CCalcFormDlg(templates::Zener(), ZenerModel()) {}
