@@ -47,30 +47,14 @@ FormCommand Command() {
 // Each dialog class, in the order of the main menu.
 std::vector<FormCommand> BuildTable() {
     return {
-        Command<COhmsLawDlg>(),
-        Command<CTwoResistorsDlg>(),
-        Command<CTwoCapacitorsDlg>(),
-        Command<CSingleLayerCoilDlg>(),
-        Command<CMultiLayerCoilDlg>(),
-        Command<CPrintedCoilDlg>(),
-        Command<CFilterCapDlg>(),
-        Command<CDecibelDlg>(),
-        Command<CHeatsinkDlg>(),
-        Command<CZenerDlg>(),
-        Command<CClassAAmpDlg>(),
-        Command<CInvertingAmpDlg>(),
-        Command<CNonInvertingAmpDlg>(),
-        Command<CDifferentiatorDlg>(),
-        Command<CIntegratorDlg>(),
-        Command<CSummatorDlg>(),
-        Command<CSubtractorDlg>(),
-        Command<CSchmittTriggerDlg>(),
-        Command<CAstable555Dlg>(),
-        Command<CGateAstableDlg>(),
-        Command<CMonostable555Dlg>(),
-        Command<CRcLowPassDlg>(),
-        Command<CRcHighPassDlg>(),
-        Command<CRcNotchDlg>(),
+        Command<COhmsLawDlg>(),         Command<CTwoResistorsDlg>(),   Command<CTwoCapacitorsDlg>(),
+        Command<CSingleLayerCoilDlg>(), Command<CMultiLayerCoilDlg>(), Command<CPrintedCoilDlg>(),
+        Command<CFilterCapDlg>(),       Command<CDecibelDlg>(),        Command<CHeatsinkDlg>(),
+        Command<CZenerDlg>(),           Command<CClassAAmpDlg>(),      Command<CInvertingAmpDlg>(),
+        Command<CNonInvertingAmpDlg>(), Command<CDifferentiatorDlg>(), Command<CIntegratorDlg>(),
+        Command<CSummatorDlg>(),        Command<CSubtractorDlg>(),     Command<CSchmittTriggerDlg>(),
+        Command<CAstable555Dlg>(),      Command<CGateAstableDlg>(),    Command<CMonostable555Dlg>(),
+        Command<CRcLowPassDlg>(),       Command<CRcHighPassDlg>(),     Command<CRcNotchDlg>(),
     };
 }
 

@@ -20,7 +20,8 @@ int IdOf(const FormRow& row, Kind kind, const char* name) {
 }
 
 FormBinding Resolve(const engine::FormModel& form, const FormRow& row) {
-    FormBinding binding{.form = &form, .row = row, .fieldIds = {}, .modeIds = {}, .checkIds = {}, .listIds = {}};
+    FormBinding binding{
+        .form = &form, .row = row, .fieldIds = {}, .modeIds = {}, .checkIds = {}, .listIds = {}};
     for (const engine::FieldModel& field : form.fields)
         binding.fieldIds.push_back(IdOf(row, Kind::kField, field.name));
     for (const engine::RadioGroupModel& group : form.radioGroups) {
@@ -60,9 +61,15 @@ int IndexOf(const std::vector<int>& ids, int controlId) {
 
 }  // namespace
 
-int FormBinding::FieldIndex(int controlId) const { return IndexOf(fieldIds, controlId); }
-int FormBinding::CheckIndex(int controlId) const { return IndexOf(checkIds, controlId); }
-int FormBinding::ListIndex(int controlId) const { return IndexOf(listIds, controlId); }
+int FormBinding::FieldIndex(int controlId) const {
+    return IndexOf(fieldIds, controlId);
+}
+int FormBinding::CheckIndex(int controlId) const {
+    return IndexOf(checkIds, controlId);
+}
+int FormBinding::ListIndex(int controlId) const {
+    return IndexOf(listIds, controlId);
+}
 
 std::span<const FormBinding> AllBindings() {
     static const std::vector<FormBinding> bindings = ResolveAll();

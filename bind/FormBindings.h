@@ -25,10 +25,18 @@ struct Control {
     int id;
 };
 
-constexpr Control Field(const char* name, int id) { return {Kind::kField, name, id}; }
-constexpr Control Mode(const char* caption, int id) { return {Kind::kMode, caption, id}; }
-constexpr Control Check(const char* caption, int id) { return {Kind::kCheck, caption, id}; }
-constexpr Control List(const char* name, int id) { return {Kind::kList, name, id}; }
+constexpr Control Field(const char* name, int id) {
+    return {Kind::kField, name, id};
+}
+constexpr Control Mode(const char* caption, int id) {
+    return {Kind::kMode, caption, id};
+}
+constexpr Control Check(const char* caption, int id) {
+    return {Kind::kCheck, caption, id};
+}
+constexpr Control List(const char* name, int id) {
+    return {Kind::kList, name, id};
+}
 
 inline constexpr int kNoStatus = 0;
 inline constexpr int kUnbound = -1;  // an element no control of the row names

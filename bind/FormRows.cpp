@@ -180,30 +180,11 @@ FormRow RcNotch() {
 
 std::span<const FormRow> FormRows() {
     static const FormRow rows[] = {
-        OhmsLaw(),
-        TwoResistors(),
-        TwoCapacitors(),
-        SingleLayerCoil(),
-        MultiLayerCoil(),
-        PrintedCoil(),
-        FilterCap(),
-        Decibel(),
-        Heatsink(),
-        Zener(),
-        ClassAAmp(),
-        InvertingAmp(),
-        NonInvertingAmp(),
-        Differentiator(),
-        Integrator(),
-        Summator(),
-        Subtractor(),
-        SchmittTrigger(),
-        Astable555(),
-        GateAstable(),
-        Monostable555(),
-        RcLowPass(),
-        RcHighPass(),
-        RcNotch(),
+        OhmsLaw(),       TwoResistors(), TwoCapacitors(),   SingleLayerCoil(), MultiLayerCoil(),
+        PrintedCoil(),   FilterCap(),    Decibel(),         Heatsink(),        Zener(),
+        ClassAAmp(),     InvertingAmp(), NonInvertingAmp(), Differentiator(),  Integrator(),
+        Summator(),      Subtractor(),   SchmittTrigger(),  Astable555(),      GateAstable(),
+        Monostable555(), RcLowPass(),    RcHighPass(),      RcNotch(),
     };
     return rows;
 }

@@ -70,9 +70,9 @@ std::string FormText(const engine::FormModel& form) {
         std::string(form.className) + " (" + form.alias + "): " + form.caption + "\n\nFields:\n";
     for (size_t f = 0; f < form.fields.size(); ++f) {
         const engine::FieldModel& field = form.fields[f];
-        out += "  " + Padded(std::to_string(binding.fieldIds[f]), 6) + Padded(field.name, 8) + Padded(field.label, 16) +
-               Padded(*field.unit ? field.unit : "-", 6) + "default \"" + field.defaultText + "\"" +
-               (field.keepsSign ? ", keeps its sign" : "") + "\n";
+        out += "  " + Padded(std::to_string(binding.fieldIds[f]), 6) + Padded(field.name, 8) +
+               Padded(field.label, 16) + Padded(*field.unit ? field.unit : "-", 6) + "default \"" +
+               field.defaultText + "\"" + (field.keepsSign ? ", keeps its sign" : "") + "\n";
     }
     for (size_t g = 0; g < form.radioGroups.size(); ++g) {
         out += "\nModes, group " + std::to_string(g) + ":\n";

@@ -77,7 +77,8 @@ size_t CheckIndexOrFail(const engine::FormModel& form, const std::string& check)
     int id = 0;
     const bool byId = ParseInt(check, id);
     for (size_t i = 0; i < form.checks.size(); ++i) {
-        if (byId ? bind::BindingOf(form).checkIds[i] == id : strcasecmp(check.c_str(), form.checks[i].caption) == 0)
+        if (byId ? bind::BindingOf(form).checkIds[i] == id
+                 : strcasecmp(check.c_str(), form.checks[i].caption) == 0)
             return i;
     }
     throw UsageError("form " + std::string(form.className) + " has no check box \"" + check + "\"");

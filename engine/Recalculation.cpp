@@ -19,6 +19,22 @@ FormState DefaultState(const FormModel& form) {
     return state;
 }
 
+FormState Normalised(const FormModel& form, const FormState& state) {
+    FormState out;
+    out.texts = state.texts;
+    out.texts.resize(form.fields.size());
+    for (size_t g = 0; g < form.radioGroups.size(); ++g) {
+        const int mode = g < state.modes.size() ? state.modes[g] : -1;
+        const bool inRange = mode >= 0 && mode < static_cast<int>(form.radioGroups[g].modes.size());
+        out.modes.push_back(inRange ? mode : -1);
+    }
+    for (size_t i = 0; i < form.checks.size(); ++i) {
+        const int check = i < state.checks.size() ? state.checks[i] : 0;
+        out.checks.push_back(check >= 0 && check <= 2 ? check : 0);
+    }
+    return out;
+}
+
 std::vector<double> ParseFields(const FormModel& form, std::span<const std::string> texts) {
     std::vector<double> values(form.fields.size());
     for (size_t i = 0; i < values.size() && i < texts.size(); ++i) {
@@ -53,14 +69,10 @@ std::vector<bool> EnabledFields(const FormModel& form, std::span<const int> mode
 
 FormResult Recalculate(const FormModel& form, const FormState& state) {
     FormResult result;
-    std::vector<double> values = ParseFields(form, state.texts);
-    // Exactly one entry per group and check box, whatever the caller passed.
-    std::vector<int> modes(form.radioGroups.size(), -1);
-    std::copy_n(state.modes.begin(), std::min(modes.size(), state.modes.size()), modes.begin());
-    std::vector<int> checks(form.checks.size(), 0);
-    std::copy_n(state.checks.begin(), std::min(checks.size(), state.checks.size()), checks.begin());
-    result.enabled = EnabledFields(form, modes, checks);
-    Compute(form, values, modes, checks, &result.extras);
+    const FormState given = Normalised(form, state);
+    std::vector<double> values = ParseFields(form, given.texts);
+    result.enabled = EnabledFields(form, given.modes, given.checks);
+    Compute(form, values, given.modes, given.checks, &result.extras);
     result.texts.reserve(values.size());
     for (const double value : values)
         result.texts.push_back(FormatEngValue(value));

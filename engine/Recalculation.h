@@ -23,6 +23,12 @@ struct FormResult {
     FormExtras extras;               // list lines and status, for forms that have them
 };
 
+// A state completed the one way the dialog completes it: one text per field
+// (missing ones empty), one mode per radio group (-1, no button checked, for
+// a missing or out-of-range one), one state per check box (0 for a missing
+// or out-of-range one). Recalculation, parts, plots and decks all read it.
+FormState Normalised(const FormModel& form, const FormState& state);
+
 // The state of a form as it opens, before its first recalculation.
 FormState DefaultState(const FormModel& form);
 

@@ -29,7 +29,10 @@ const bind::FormBinding& BindingNamed(const char* className) {
 CCalcFormDlg::CCalcFormDlg(const char* className) : CCalcFormDlg(BindingNamed(className)) {}
 
 CCalcFormDlg::CCalcFormDlg(const bind::FormBinding& binding)
-    : CDialog(binding.Dialog()), binding_(binding), form_(*binding.form), listSelections_(form_.lists.size()) {
+    : CDialog(binding.Dialog()),
+      binding_(binding),
+      form_(*binding.form),
+      listSelections_(form_.lists.size()) {
     const engine::FormModel& form = form_;
     setObjectName(QString::fromLatin1(form.className));
     state_.texts.resize(form.fields.size());

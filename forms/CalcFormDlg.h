@@ -1,8 +1,7 @@
 #pragma once
 // The dialog every calculator form shares: its layout, bound to the engine's
-// model of the form through the form's row of the binding table (bind/). It runs the keyboard rules and, on each
-// recalculation, reads the controls, hands them to the engine and writes back
-// what the engine returns.
+// model of the form through the form's row of the binding table (bind/). It runs the keyboard rules and, on
+// each recalculation, reads the controls, hands them to the engine and writes back what the engine returns.
 
 #include <memory>
 #include <string>

@@ -1,8 +1,7 @@
 #include "engine/filters/RcNotch.h"
 
-
 const engine::FormModel& RcNotchModel() {
-    static const engine::FormModel model = rc_filter::Describe(
-        {"CRcNotchDlg", "rc-notch", "RC notch filter"});
+    static const engine::FormModel model =
+        rc_filter::Describe({"CRcNotchDlg", "rc-notch", "RC notch filter"});
     return model;
 }

@@ -1,6 +1,5 @@
 #include "engine/opamp/InvertingAmp.h"
 
-
 using namespace gain_stage;
 
 void ComputeInvertingAmp(std::span<double> values, std::span<const int> modes) {
@@ -9,7 +8,6 @@ void ComputeInvertingAmp(std::span<double> values, std::span<const int> modes) {
 
 const engine::FormModel& InvertingAmpModel() {
     static const engine::FormModel model = gain_stage::Describe(
-        {"CInvertingAmpDlg", "inverting-amp", "Inverting amplifier"},
-        ComputeInvertingAmp);
+        {"CInvertingAmpDlg", "inverting-amp", "Inverting amplifier"}, ComputeInvertingAmp);
     return model;
 }

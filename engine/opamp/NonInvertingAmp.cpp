@@ -1,6 +1,5 @@
 #include "engine/opamp/NonInvertingAmp.h"
 
-
 using namespace gain_stage;
 
 void ComputeNonInvertingAmp(std::span<double> values, std::span<const int> modes) {
@@ -9,7 +8,6 @@ void ComputeNonInvertingAmp(std::span<double> values, std::span<const int> modes
 
 const engine::FormModel& NonInvertingAmpModel() {
     static const engine::FormModel model = gain_stage::Describe(
-        {"CNonInvertingAmpDlg", "non-inverting-amp", "Non inverting amplifier"},
-        ComputeNonInvertingAmp);
+        {"CNonInvertingAmpDlg", "non-inverting-amp", "Non inverting amplifier"}, ComputeNonInvertingAmp);
     return model;
 }

@@ -84,11 +84,7 @@ PartsReport AnalyseClassA(const FormModel& form, const FormState& state, const P
     report.seriesR = options.seriesR;
     report.seriesC = options.seriesC;
     const std::vector<double> v = ParseFields(form, state.texts);
-    const auto check = [&state](size_t i) { return i < state.checks.size() && state.checks[i] != 0; };
-    namespace form_fields = class_a;
-    const ClassAInputs in{v[form_fields::kVcc],  v[form_fields::kBeta],        v[form_fields::kVin],
-                          v[form_fields::kVout], v[form_fields::kFmin],        v[form_fields::kRc],
-                          v[form_fields::kRl],   check(form_fields::kMaxGain), check(form_fields::kWithLoad)};
+    const ClassAInputs in = ClassAInputsOf(v, state.checks);
     const ClassADesign design = DesignClassA(in);
     if (!design.operating) {
         report.noParts = "no working design to build";

@@ -11,20 +11,15 @@ namespace engine::parts {
 
 namespace {
 
+// The modes of the normalised state; a group with no button checked is built
+// as in its default mode, since a form without a mode builds nothing.
 std::vector<int> SizedModes(const FormModel& form, const FormState& state) {
-    std::vector<int> modes;
-    for (size_t g = 0; g < form.radioGroups.size(); ++g) {
-        const int mode = g < state.modes.size() ? state.modes[g] : -1;
-        const int count = static_cast<int>(form.radioGroups[g].modes.size());
-        modes.push_back(mode >= 0 && mode < count ? mode : form.radioGroups[g].defaultIndex);
+    std::vector<int> modes = Normalised(form, state).modes;
+    for (size_t g = 0; g < modes.size(); ++g) {
+        if (modes[g] < 0)
+            modes[g] = form.radioGroups[g].defaultIndex;
     }
     return modes;
-}
-
-std::vector<int> SizedChecks(const FormModel& form, const FormState& state) {
-    std::vector<int> checks(form.checks.size(), 0);
-    std::copy_n(state.checks.begin(), std::min(checks.size(), state.checks.size()), checks.begin());
-    return checks;
 }
 
 PartKind KindOf(const FieldModel& field) {
@@ -57,7 +52,7 @@ PartsReport AnalyseParts(const FormModel& form, const FormState& state, const Pa
     report.hasParts = true;
     report.canApply = true;
     std::vector<int> modes = SizedModes(form, state);
-    const std::vector<int> checks = SizedChecks(form, state);
+    const std::vector<int> checks = Normalised(form, state).checks;
     // The form's values at full precision: its own compute step on what it
     // was given, rather than the outputs rounded to their texts.
     std::vector<double> values = ParseFields(form, state.texts);

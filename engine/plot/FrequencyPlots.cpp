@@ -142,16 +142,7 @@ PlotResult IntegratorPlot(const CircuitValues& in) {
 // transistor is the design's own (current gain B, emitter resistance re).
 PlotResult ClassAPlot(const CircuitValues& in) {
     using namespace class_a;
-    const std::span<const double> v = in.values;
-    const ClassAInputs inputs{v[kVcc],
-                              v[kBeta],
-                              v[kVin],
-                              v[kVout],
-                              v[kFmin],
-                              v[kRc],
-                              v[kRl],
-                              in.checks[kMaxGain] != 0,
-                              in.checks[kWithLoad] != 0};
+    const ClassAInputs inputs = ClassAInputsOf(in.values, in.checks);
     const ClassADesign d = DesignClassA(inputs);
     if (!d.operating)
         return {std::nullopt, std::string("The design does not operate: ") + ClassAStatusText(d)};

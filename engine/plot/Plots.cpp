@@ -61,20 +61,13 @@ const PlotRow* FindRow(const FormModel& form) {
     return row == table.end() ? nullptr : &*row;
 }
 
-// One entry per radio group and check box, whatever the caller passed.
-std::vector<int> Padded(const std::vector<int>& given, size_t count) {
-    std::vector<int> padded(count, -1);
-    std::copy_n(given.begin(), std::min(count, given.size()), padded.begin());
-    return padded;
-}
-
 PlotResult PlotOf(const FormModel& form, const PlotRow& row, const FormState& state) {
     // The texts are those the recalculation was given: worked out again, the
     // computed fields take exactly the values the form shows.
-    std::vector<double> values = ParseFields(form, state.texts);
-    const std::vector<int> modes = Padded(state.modes, form.radioGroups.size());
-    std::vector<int> checks = Padded(state.checks, form.checks.size());
-    std::replace(checks.begin(), checks.end(), -1, 0);
+    const FormState given = Normalised(form, state);
+    std::vector<double> values = ParseFields(form, given.texts);
+    const std::vector<int>& modes = given.modes;
+    const std::vector<int>& checks = given.checks;
     Compute(form, values, modes, checks, nullptr);
     for (const int field : row.needs) {
         const std::string name = form.fields[static_cast<size_t>(field)].name;

@@ -9,6 +9,18 @@ using namespace class_a;
 
 namespace {
 
+// The numbers of the design procedure.
+constexpr double kSupplyReserve = 0.5;      // volts of Vcc the output swing may not use
+constexpr double kStartMargin = 0.5;        // volts of swing margin of the first pass
+constexpr double kHalf = 0.5;               // the collector current for half the swing and margins
+constexpr double kReTolerance = -0.1;       // ohm: a slightly negative Re counts as none
+constexpr double kSaturationDrop = 0.03;    // volts between collector and emitter at the swing's end
+constexpr double kEmitterFloor = 0.5;       // the emitter stays above this share of Vin
+constexpr double kOutputStep = 0.95;        // each pass short of Vcc keeps this share of Vout
+constexpr double kMinimumRvVolts = 0.0001;  // the least voltage across Rv
+constexpr double kMarginStep = 0.25;        // share of Rv's voltage added to the margin
+constexpr double kDividerShare = 10;        // the divider carries this many base currents
+
 // The procedure divides by these; an infinite one gives no numbers either.
 bool UsableDivisor(double value) {
     return value > kTinyValue && std::isfinite(value);
@@ -24,8 +36,8 @@ void FinishDesign(const ClassAInputs& in, double alpha, double vRv, ClassADesign
     d.Rv = vRv / d.Ie;
     d.Vb = d.Ve + constants::kBaseEmitterVoltage;
     // The divider carries ten times the base current; Rb also the base current.
-    d.Rb = (in.vcc - d.Vb) / (11 * d.Ib);
-    d.Rx = d.Vb / (10 * d.Ib);
+    d.Rb = (in.vcc - d.Vb) / ((kDividerShare + 1) * d.Ib);
+    d.Rx = d.Vb / (kDividerShare * d.Ib);
     d.Zin = 1 / (alpha / (in.beta * (d.rIntrinsic + d.Re)) + 1 / d.Rx + 1 / d.Rb);
     d.Cin = 1 / (d.Zin * in.fmin * constants::kTwoPiClassA);
     if (d.Rv < 1) {
@@ -61,7 +73,7 @@ ClassADesign DesignClassA(const ClassAInputs& in) {
         gain = in.beta;
         reason = kLowBeta;
     }
-    const double room = in.vcc - in.vin - 0.5;
+    const double room = in.vcc - in.vin - kSupplyReserve;
     if (room < vout) {
         vout = room;
         gain = room / in.vin;
@@ -69,7 +81,7 @@ ClassADesign DesignClassA(const ClassAInputs& in) {
     }
     const double targetGain = gain;
     const double alpha = in.beta / (in.beta + 1);
-    double margin = 0.5;
+    double margin = kStartMargin;
     double previousGain = 0;
     double vRv = 0;
 
@@ -83,12 +95,12 @@ ClassADesign DesignClassA(const ClassAInputs& in) {
             d.vout = vout;
             return d;
         }
-        d.Ic = (2 * margin + vout) / d.rac * 0.5;
+        d.Ic = (2 * margin + vout) / d.rac * kHalf;
         d.Ib = d.Ic / in.beta;
         d.Ie = d.Ib + d.Ic;
         d.rIntrinsic = constants::kIntrinsicEmitterVolts / d.Ie;
         d.Re = alpha / gain * d.rac - d.rIntrinsic;
-        if (d.Re < -0.1) {
+        if (d.Re < kReTolerance) {
             // Not this gain at this current.
             gain = alpha / d.rIntrinsic * d.rac;
             vout = gain * in.vin;
@@ -99,15 +111,15 @@ ClassADesign DesignClassA(const ClassAInputs& in) {
             d.Re = 0;
         d.Vs = d.Ic * d.rac + d.Re * d.Ie;
         d.Vc = in.vcc - in.rc * d.Ic;
-        d.Ve = d.Vc - d.Vs - 0.03;
-        if (d.Ve < in.vin * 0.5) {
-            vout = vout * 0.95;
+        d.Ve = d.Vc - d.Vs - kSaturationDrop;
+        if (d.Ve < in.vin * kEmitterFloor) {
+            vout = vout * kOutputStep;
             gain = vout / in.vin;
             reason = kLowVcc;
             continue;
         }
         vRv = d.Ve - d.Re * d.Ie;
-        if (vRv < 0.0001) {
+        if (vRv < kMinimumRvVolts) {
             vout = vout + vRv;
             gain = vout / in.vin;
             reason = kLowVcc;
@@ -115,7 +127,7 @@ ClassADesign DesignClassA(const ClassAInputs& in) {
         }
         if (reason == kOutputImpedance && gain > previousGain) {
             // Buy gain with current: raise the margin and try the full target again.
-            margin = margin + vRv * 0.25;
+            margin = margin + vRv * kMarginStep;
             previousGain = gain;
             gain = targetGain;
             vout = in.vin * targetGain;
@@ -196,16 +208,21 @@ std::vector<std::string> ClassAOperatingLines(const ClassAInputs& in, const Clas
     };
 }
 
+ClassAInputs ClassAInputsOf(std::span<const double> v, std::span<const int> checks) {
+    const auto checked = [checks](size_t i) { return i < checks.size() && checks[i] != 0; };
+    return {.vcc = v[kVcc],
+            .beta = v[kBeta],
+            .vin = v[kVin],
+            .vout = v[kVout],
+            .fmin = v[kFmin],
+            .rc = v[kRc],
+            .rl = v[kRl],
+            .maxGain = checked(kMaxGain),
+            .withLoad = checked(kWithLoad)};
+}
+
 void RecalculateClassA(std::span<double> v, std::span<const int> checks, engine::FormExtras* extras) {
-    const ClassAInputs in{v[kVcc],
-                          v[kBeta],
-                          v[kVin],
-                          v[kVout],
-                          v[kFmin],
-                          v[kRc],
-                          v[kRl],
-                          checks[kMaxGain] != 0,
-                          checks[kWithLoad] != 0};
+    const ClassAInputs in = ClassAInputsOf(v, checks);
     const ClassADesign design = DesignClassA(in);
     // The Rl field keeps the user's load (normalised) also while no load is
     // connected, so checking "With load" again brings it back.

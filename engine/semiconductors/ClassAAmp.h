@@ -52,6 +52,10 @@ struct ClassADesign {
     double pmax = 0;
 };
 
+// The inputs from the form's fields and check boxes, by name: the one place
+// that reads them, for the form, its parts, its plot and its deck.
+ClassAInputs ClassAInputsOf(std::span<const double> values, std::span<const int> checks);
+
 ClassADesign DesignClassA(const ClassAInputs& in);
 const char* ClassAStatusText(const ClassADesign& design);
 // The lines of the "Components values :" and "Operating parameters :" lists.

@@ -90,16 +90,7 @@ void ClassAAmpDeck(const DeckInput& in, Netlist& deck) {
     if (!Require(in, deck, {kVcc, kBeta, kVin, kFmin}))
         return;
     // The design is the form's, from its own values; the parts may be the standard ones.
-    const std::vector<double>& v = in.shown;
-    const ClassAInputs inputs{v[kVcc],
-                              v[kBeta],
-                              v[kVin],
-                              v[kVout],
-                              v[kFmin],
-                              v[kRc],
-                              v[kRl],
-                              in.checks[kMaxGain] != 0,
-                              in.checks[kWithLoad] != 0};
+    const ClassAInputs inputs = ClassAInputsOf(in.shown, in.checks);
     const ClassADesign d = DesignClassA(inputs);
     if (!d.operating) {
         deck.Refuse("the design has no operating point");

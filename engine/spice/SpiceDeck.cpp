@@ -119,7 +119,8 @@ bool HasSpiceDeck(const FormModel& form) {
     return FindBuilder(form) != nullptr;
 }
 
-SpiceDeckResult BuildSpiceDeck(const FormModel& form, const FormState& state, const SpiceOptions& options) {
+SpiceDeckResult BuildSpiceDeck(const FormModel& form, const FormState& given, const SpiceOptions& options) {
+    const FormState state = Normalised(form, given);
     SpiceDeckResult result;
     const DeckBuilder build = FindBuilder(form);
     if (build == nullptr)
@@ -131,8 +132,6 @@ SpiceDeckResult BuildSpiceDeck(const FormModel& form, const FormState& state, co
             input.v[i] = kErrorValue;
     }
     input.texts = state.texts;
-    input.modes.resize(form.radioGroups.size(), -1);
-    input.checks.resize(form.checks.size(), 0);
     input.shown = input.v;
     for (const auto& [field, value] : options.partValues) {
         if (field >= 0 && field < static_cast<int>(input.v.size()))

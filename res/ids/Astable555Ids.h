@@ -1,9 +1,10 @@
 #pragma once
-// The "Astable oscillator, 555 based" dialog: the menu command that opens it, its help topic, its control ids.
+// The "Astable oscillator, 555 based" dialog: the menu command that opens it, its help topic, its control
+// ids.
 
 namespace ids::astable555 {
 
-inline constexpr int kCommand = 32801;    // the main menu's command that opens it
+inline constexpr int kCommand = 32801;  // the main menu's command that opens it
 inline constexpr int kHelpTopic = 110;  // its topic in the help file
 inline constexpr int kDialog = 169;
 inline constexpr int kClose = 1175;

@@ -3,7 +3,7 @@
 
 namespace ids::class_a_amp {
 
-inline constexpr int kCommand = 32797;    // the main menu's command that opens it
+inline constexpr int kCommand = 32797;  // the main menu's command that opens it
 inline constexpr int kHelpTopic = 160;  // its topic in the help file
 inline constexpr int kDialog = 152;
 inline constexpr int kClose = 1099;

@@ -3,7 +3,7 @@
 
 namespace ids::decibel {
 
-inline constexpr int kCommand = 32775;    // the main menu's command that opens it
+inline constexpr int kCommand = 32775;  // the main menu's command that opens it
 inline constexpr int kHelpTopic = 180;  // its topic in the help file
 inline constexpr int kDialog = 133;
 inline constexpr int kClose = 1011;

@@ -3,7 +3,7 @@
 
 namespace ids::differentiator {
 
-inline constexpr int kCommand = 32783;    // the main menu's command that opens it
+inline constexpr int kCommand = 32783;  // the main menu's command that opens it
 inline constexpr int kHelpTopic = 120;  // its topic in the help file
 inline constexpr int kDialog = 162;
 inline constexpr int kClose = 1119;

@@ -3,7 +3,7 @@
 
 namespace ids::filter_cap {
 
-inline constexpr int kCommand = 32793;    // the main menu's command that opens it
+inline constexpr int kCommand = 32793;  // the main menu's command that opens it
 inline constexpr int kHelpTopic = 155;  // its topic in the help file
 inline constexpr int kDialog = 148;
 inline constexpr int kClose = 1068;

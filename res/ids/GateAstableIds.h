@@ -1,9 +1,10 @@
 #pragma once
-// The "Astable oscillator, CMOS gate based" dialog: the menu command that opens it, its help topic, its control ids.
+// The "Astable oscillator, CMOS gate based" dialog: the menu command that opens it, its help topic, its
+// control ids.
 
 namespace ids::gate_astable {
 
-inline constexpr int kCommand = 32803;    // the main menu's command that opens it
+inline constexpr int kCommand = 32803;  // the main menu's command that opens it
 inline constexpr int kHelpTopic = 165;  // its topic in the help file
 inline constexpr int kDialog = 168;
 inline constexpr int kClose = 1168;

@@ -3,7 +3,7 @@
 
 namespace ids::heatsink {
 
-inline constexpr int kCommand = 32794;    // the main menu's command that opens it
+inline constexpr int kCommand = 32794;  // the main menu's command that opens it
 inline constexpr int kHelpTopic = 195;  // its topic in the help file
 inline constexpr int kDialog = 149;
 inline constexpr int kClose = 1076;

@@ -3,7 +3,7 @@
 
 namespace ids::integrator {
 
-inline constexpr int kCommand = 32799;    // the main menu's command that opens it
+inline constexpr int kCommand = 32799;  // the main menu's command that opens it
 inline constexpr int kHelpTopic = 125;  // its topic in the help file
 inline constexpr int kDialog = 163;
 inline constexpr int kClose = 1126;

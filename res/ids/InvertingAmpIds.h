@@ -3,7 +3,7 @@
 
 namespace ids::inverting_amp {
 
-inline constexpr int kCommand = 32781;    // the main menu's command that opens it
+inline constexpr int kCommand = 32781;  // the main menu's command that opens it
 inline constexpr int kHelpTopic = 130;  // its topic in the help file
 inline constexpr int kDialog = 160;
 inline constexpr int kClose = 1106;

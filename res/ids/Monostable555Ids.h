@@ -1,9 +1,10 @@
 #pragma once
-// The "Monostable oscillator, 555 based" dialog: the menu command that opens it, its help topic, its control ids.
+// The "Monostable oscillator, 555 based" dialog: the menu command that opens it, its help topic, its control
+// ids.
 
 namespace ids::monostable555 {
 
-inline constexpr int kCommand = 32802;    // the main menu's command that opens it
+inline constexpr int kCommand = 32802;  // the main menu's command that opens it
 inline constexpr int kHelpTopic = 115;  // its topic in the help file
 inline constexpr int kDialog = 167;
 inline constexpr int kClose = 1160;

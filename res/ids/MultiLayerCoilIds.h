@@ -3,7 +3,7 @@
 
 namespace ids::multi_layer_coil {
 
-inline constexpr int kCommand = 32780;    // the main menu's command that opens it
+inline constexpr int kCommand = 32780;  // the main menu's command that opens it
 inline constexpr int kHelpTopic = 215;  // its topic in the help file
 inline constexpr int kDialog = 141;
 inline constexpr int kClose = 1037;

@@ -3,7 +3,7 @@
 
 namespace ids::non_inverting_amp {
 
-inline constexpr int kCommand = 32782;    // the main menu's command that opens it
+inline constexpr int kCommand = 32782;  // the main menu's command that opens it
 inline constexpr int kHelpTopic = 135;  // its topic in the help file
 inline constexpr int kDialog = 161;
 inline constexpr int kClose = 1114;

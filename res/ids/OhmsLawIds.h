@@ -3,7 +3,7 @@
 
 namespace ids::ohms_law {
 
-inline constexpr int kCommand = 32772;    // the main menu's command that opens it
+inline constexpr int kCommand = 32772;  // the main menu's command that opens it
 inline constexpr int kHelpTopic = 220;  // its topic in the help file
 inline constexpr int kDialog = 129;
 inline constexpr int kClose = 1013;

@@ -3,7 +3,7 @@
 
 namespace ids::printed_coil {
 
-inline constexpr int kCommand = 32779;    // the main menu's command that opens it
+inline constexpr int kCommand = 32779;  // the main menu's command that opens it
 inline constexpr int kHelpTopic = 230;  // its topic in the help file
 inline constexpr int kDialog = 142;
 inline constexpr int kClose = 1045;

@@ -3,7 +3,7 @@
 
 namespace ids::rc_high_pass {
 
-inline constexpr int kCommand = 32808;    // the main menu's command that opens it
+inline constexpr int kCommand = 32808;  // the main menu's command that opens it
 inline constexpr int kHelpTopic = 240;  // its topic in the help file
 inline constexpr int kDialog = 171;
 inline constexpr int kClose = 1189;

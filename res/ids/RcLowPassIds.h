@@ -3,7 +3,7 @@
 
 namespace ids::rc_low_pass {
 
-inline constexpr int kCommand = 32807;    // the main menu's command that opens it
+inline constexpr int kCommand = 32807;  // the main menu's command that opens it
 inline constexpr int kHelpTopic = 245;  // its topic in the help file
 inline constexpr int kDialog = 170;
 inline constexpr int kClose = 1182;

@@ -3,7 +3,7 @@
 
 namespace ids::rc_notch {
 
-inline constexpr int kCommand = 32809;    // the main menu's command that opens it
+inline constexpr int kCommand = 32809;  // the main menu's command that opens it
 inline constexpr int kHelpTopic = 250;  // its topic in the help file
 inline constexpr int kDialog = 172;
 inline constexpr int kClose = 1196;

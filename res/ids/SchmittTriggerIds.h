@@ -3,7 +3,7 @@
 
 namespace ids::schmitt_trigger {
 
-inline constexpr int kCommand = 32800;    // the main menu's command that opens it
+inline constexpr int kCommand = 32800;  // the main menu's command that opens it
 inline constexpr int kHelpTopic = 140;  // its topic in the help file
 inline constexpr int kDialog = 166;
 inline constexpr int kClose = 1153;

@@ -3,7 +3,7 @@
 
 namespace ids::single_layer_coil {
 
-inline constexpr int kCommand = 32778;    // the main menu's command that opens it
+inline constexpr int kCommand = 32778;  // the main menu's command that opens it
 inline constexpr int kHelpTopic = 175;  // its topic in the help file
 inline constexpr int kDialog = 140;
 inline constexpr int kClose = 1022;

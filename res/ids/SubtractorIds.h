@@ -3,7 +3,7 @@
 
 namespace ids::subtractor {
 
-inline constexpr int kCommand = 32798;    // the main menu's command that opens it
+inline constexpr int kCommand = 32798;  // the main menu's command that opens it
 inline constexpr int kHelpTopic = 145;  // its topic in the help file
 inline constexpr int kDialog = 165;
 inline constexpr int kClose = 1146;

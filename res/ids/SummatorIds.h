@@ -3,7 +3,7 @@
 
 namespace ids::summator {
 
-inline constexpr int kCommand = 32786;    // the main menu's command that opens it
+inline constexpr int kCommand = 32786;  // the main menu's command that opens it
 inline constexpr int kHelpTopic = 150;  // its topic in the help file
 inline constexpr int kDialog = 164;
 inline constexpr int kClose = 1137;

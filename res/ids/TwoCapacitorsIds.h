@@ -3,7 +3,7 @@
 
 namespace ids::two_capacitors {
 
-inline constexpr int kCommand = 32776;    // the main menu's command that opens it
+inline constexpr int kCommand = 32776;  // the main menu's command that opens it
 inline constexpr int kHelpTopic = 100;  // its topic in the help file
 inline constexpr int kDialog = 143;
 inline constexpr int kClose = 1057;

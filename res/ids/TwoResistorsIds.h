@@ -3,7 +3,7 @@
 
 namespace ids::two_resistors {
 
-inline constexpr int kCommand = 32785;    // the main menu's command that opens it
+inline constexpr int kCommand = 32785;  // the main menu's command that opens it
 inline constexpr int kHelpTopic = 105;  // its topic in the help file
 inline constexpr int kDialog = 139;
 inline constexpr int kClose = 1014;

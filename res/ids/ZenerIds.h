@@ -3,7 +3,7 @@
 
 namespace ids::zener {
 
-inline constexpr int kCommand = 32796;    // the main menu's command that opens it
+inline constexpr int kCommand = 32796;  // the main menu's command that opens it
 inline constexpr int kHelpTopic = 265;  // its topic in the help file
 inline constexpr int kDialog = 150;
 inline constexpr int kClose = 1090;

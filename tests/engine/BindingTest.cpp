@@ -86,7 +86,8 @@ std::vector<Expected> ExpectedControls(const bind::FormBinding& b) {
     for (size_t g = 0; g < form.radioGroups.size(); ++g) {
         for (size_t m = 0; m < form.radioGroups[g].modes.size(); ++m) {
             const char* caption = form.radioGroups[g].modes[m].caption;
-            out.push_back({b.modeIds[g][m], ControlKind::RadioButton, caption, std::string("mode ") + caption});
+            out.push_back(
+                {b.modeIds[g][m], ControlKind::RadioButton, caption, std::string("mode ") + caption});
         }
     }
     for (size_t i = 0; i < form.checks.size(); ++i)
@@ -123,7 +124,8 @@ TEST(Bindings, EveryElementHasOneControlOfItsKindUniqueInItsDialog) {
             }
         }
         for (size_t i = 0; i < binding.form->fields.size(); ++i)
-            EXPECT_EQ(LabelOf(dialog, *ControlWithId(dialog, binding.fieldIds[i])), binding.form->fields[i].label)
+            EXPECT_EQ(LabelOf(dialog, *ControlWithId(dialog, binding.fieldIds[i])),
+                      binding.form->fields[i].label)
                 << binding.form->fields[i].name;
     }
 }
