@@ -6,6 +6,8 @@
 #include <string>
 
 #include "cli/Batch.h"
+#include "engine/Forms.h"
+#include "res/ids/ClassAAmpIds.h"
 
 namespace {
 
@@ -39,9 +41,25 @@ void BM_Batch_RcLowPass(benchmark::State& state) {
     RunLines(state, R"({"form":"CRcLowPassDlg","in":{"R":"4.7k","C":"10n"}})");
 }
 void BM_Batch_ClassA(benchmark::State& state) {
-    RunLines(state,
-             R"({"form":"class-a-amp","checks":{"1094":0},"in":{"Vcc":"15","Vin":"100m","Vout":"2"}})");
+    RunLines(state, R"({"form":"class-a-amp","checks":{")" + std::to_string(ids::class_a_amp::kCheckMaxGain) +
+                        R"(":0},"in":{"Vcc":"15","Vin":"100m","Vout":"2"}})");
 }
+
+// Every form with its opening texts typed in by name, in its default modes.
+void BM_Batch_Opening(benchmark::State& state, const engine::FormModel* form) {
+    std::string in;
+    for (const engine::FieldModel& field : form->fields)
+        in += std::string(in.empty() ? "" : ",") + "\"" + field.name + "\":\"" + field.defaultText + "\"";
+    RunLines(state, std::string(R"({"form":")") + form->alias + R"(","in":{)" + in + "}}");
+}
+
+const bool kRegistered = [] {
+    for (const engine::FormModel* form : engine::AllForms())
+        benchmark::RegisterBenchmark((std::string("BM_Batch_Opening/") + form->alias).c_str(), BM_Batch_Opening,
+                                     form)
+            ->Unit(benchmark::kMillisecond);
+    return true;
+}();
 
 }  // namespace
 

@@ -1,5 +1,10 @@
 #pragma once
-// Every dialog layout of the program, by resource id. One file per template.
+// Every dialog layout of the program, by name; the comment gives each one's
+// dialog id (kDialog of its res/ids header). One file per form's template,
+// besides RcFilterTemplates.cpp (the three RC filters share one layout) and
+// ShellTemplates.cpp (About box and menu window). Plain data, no Qt: the
+// dialogs build their widgets from them, the binding table (bind/) names
+// them per form and its test reads them.
 
 #include "platform/DialogTemplate.h"
 
