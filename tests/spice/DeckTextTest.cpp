@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -58,16 +59,14 @@ TEST(SpiceDeckText, ValuesThatMakeNoCircuitAreSaidSo) {
 }
 
 TEST(SpiceDeckText, OnlyCircuitsHaveDecks) {
-    int decks = 0;
-    for (const engine::FormModel* form : engine::AllForms())
-        decks += engine::HasSpiceDeck(*form) ? 1 : 0;
-    EXPECT_EQ(decks, 19);
-    for (const char* alias :
-         {"decibel", "single-layer-coil", "multi-layer-coil", "printed-coil", "heatsink"}) {
-        const engine::FormModel* form = engine::FindForm(alias);
-        ASSERT_NE(form, nullptr) << alias;
-        EXPECT_FALSE(engine::HasSpiceDeck(*form)) << alias;
-        EXPECT_EQ(engine::SpiceDeck(*form, engine::OpenedState(*form)), "") << alias;
+    const std::set<std::string> noCircuit = {"decibel", "single-layer-coil", "multi-layer-coil",
+                                             "printed-coil", "heatsink"};
+    for (const engine::FormModel* form : engine::AllForms()) {
+        const bool circuit = !noCircuit.contains(form->alias);
+        EXPECT_EQ(engine::HasSpiceDeck(*form), circuit) << form->alias;
+        if (!circuit) {
+            EXPECT_EQ(engine::SpiceDeck(*form, engine::OpenedState(*form)), "") << form->alias;
+        }
     }
 }
 
