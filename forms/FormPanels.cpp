@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
@@ -18,7 +19,6 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QPushButton>
 
 #include "engine/parts/PartsReport.h"
 #include "engine/plot/Plots.h"
@@ -272,11 +272,11 @@ std::vector<QWidget*> CFormPanels::OpenPanels() const {
 void CFormPanels::SetPartsOpen(bool open) {
     if (open && parts_ == nullptr) {
         MakeHost();
-        parts_ = new CPartsPanel(row_);
+        parts_ = new forms::PartsPanel(row_);
         parts_->setAccessibleName(QStringLiteral("Parts panel"));
         parts_->installEventFilter(side_);
         row_->layout()->addWidget(parts_);
-        QObject::connect(parts_, &CPartsPanel::StandardValuesRequested, dialog_,
+        QObject::connect(parts_, &forms::PartsPanel::StandardValuesRequested, dialog_,
                          [this](const engine::FormState& state) { apply_(state); });
     }
     partsAction_->setChecked(open);

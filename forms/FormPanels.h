@@ -20,10 +20,10 @@ class QLineEdit;
 class QMenu;
 class QScrollArea;
 class QTabWidget;
-class CPartsPanel;
 namespace forms {
+class PartsPanel;
 class PlotPanel;
-}
+}  // namespace forms
 
 class CFormPanels {
   public:
@@ -80,8 +80,8 @@ class CFormPanels {
     QTabWidget* tabs_ = nullptr;     // or with a tab each
     bool below_ = false;
     bool relayoutQueued_ = false;
-    std::vector<QSize> laidOutHints_;  // the panels' wishes at the last layout
-    CPartsPanel* parts_ = nullptr;     // made when first opened
+    std::vector<QSize> laidOutHints_;     // the panels' wishes at the last layout
+    forms::PartsPanel* parts_ = nullptr;  // made when first opened
     forms::PlotPanel* plot_ = nullptr;
     QAction* partsAction_ = nullptr;
     QAction* plotAction_ = nullptr;
