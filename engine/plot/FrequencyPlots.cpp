@@ -142,7 +142,9 @@ PlotResult IntegratorPlot(const CircuitValues& in) {
 // transistor is the design's own (current gain B, emitter resistance re).
 PlotResult ClassAPlot(const CircuitValues& in) {
     using namespace class_a;
-    const std::span<const double> v = in.values;
+    // The design the form's lists show: from the fields as typed, not from
+    // the Vout the recalculation wrote back (a second design starts from it).
+    const std::span<const double> v = in.given.empty() ? in.values : in.given;
     const ClassAInputs inputs{v[kVcc],
                               v[kBeta],
                               v[kVin],

@@ -71,7 +71,8 @@ std::vector<int> Padded(const std::vector<int>& given, size_t count) {
 PlotResult PlotOf(const FormModel& form, const PlotRow& row, const FormState& state) {
     // The texts are those the recalculation was given: worked out again, the
     // computed fields take exactly the values the form shows.
-    std::vector<double> values = ParseFields(form, state.texts);
+    const std::vector<double> given = ParseFields(form, state.texts);
+    std::vector<double> values = given;
     const std::vector<int> modes = Padded(state.modes, form.radioGroups.size());
     std::vector<int> checks = Padded(state.checks, form.checks.size());
     std::replace(checks.begin(), checks.end(), -1, 0);
@@ -88,7 +89,7 @@ PlotResult PlotOf(const FormModel& form, const PlotRow& row, const FormState& st
         if (value < kTinyValue)
             return {std::nullopt, name + " is zero: no curve to draw."};
     }
-    return row.build({values, modes, checks});
+    return row.build({values, modes, checks, given});
 }
 
 }  // namespace

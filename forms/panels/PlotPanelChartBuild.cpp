@@ -96,6 +96,22 @@ QStringList MarkerReadings(const Plot& plot) {
     return lines;
 }
 
+namespace {
+
+// The title, and under it in small italics the note on what the curve is
+// and is not, one sentence a line.
+QString ChartTitle(const Plot& plot) {
+    if (plot.note.empty())
+        return Utf8(plot.title);
+    QString note = Utf8(plot.note).toHtmlEscaped();
+    note.replace(QStringLiteral(". "), QStringLiteral(".<br>"));
+    return Utf8(plot.title).toHtmlEscaped() +
+           QStringLiteral("<br><span style=\"font-size:small; font-weight:normal; font-style:italic\">") +
+           note + QStringLiteral("</span>");
+}
+
+}  // namespace
+
 QChart* BuildChart(const Plot& plot, const ChartLook& look) {
     auto* chart = new QChart;
     chart->setTheme(look.dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
@@ -103,7 +119,7 @@ QChart* BuildChart(const Plot& plot, const ChartLook& look) {
     chart->setBackgroundRoundness(0);
     chart->setPlotAreaBackgroundVisible(false);
     chart->setDropShadowEnabled(false);
-    chart->setTitle(Utf8(plot.title));
+    chart->setTitle(ChartTitle(plot));
     chart->setTitleFont(Sized(look, kTitlePoints, true));
     chart->setTitleBrush(look.text);
     chart->setMargins(QMargins(4, 4, 4, 4));

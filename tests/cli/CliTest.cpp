@@ -169,10 +169,15 @@ TEST(CliFeatures, PartsSeriesDecksPlotsAndCopiedValuesOfOneCalculation) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.rfind("kind,series,x (Hz),y,unit,text\n", 0), 0u);
     EXPECT_NE(ReadFile(::testing::TempDir() + "lp.svg").find("<svg"), std::string::npos);
-    run = Cli("plot rc-low-pass R=0");
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "");
-    EXPECT_NE(run.err.find("nothing to plot"), std::string::npos);
+    // Refused, with the reason: a zero part, a field showing Error, an axis beyond what it writes.
+    for (const char* refused :
+         {"plot rc-low-pass R=0", "plot rc-notch --mode 1 Fc=0", "plot monostable-555 R1=1000M C=1000M"}) {
+        run = Cli(refused);
+        EXPECT_EQ(run.status, 2) << refused;
+        EXPECT_EQ(run.out, "") << refused;
+        EXPECT_NE(run.err.find("nothing to plot"), std::string::npos) << refused;
+    }
+    EXPECT_NE(Cli("plot rc-low-pass R=0").err.find("R is zero"), std::string::npos);
 }
 
 TEST(CliBatch, EachLineAnsweredAndSessionsCarryTheTextsOn) {

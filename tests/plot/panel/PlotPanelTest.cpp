@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QGraphicsTextItem>
 #include <QGraphicsView>
 #include <QImage>
 #include <QPainter>
@@ -100,6 +101,30 @@ TEST(PlotPanel, DrawsEveryFormsCurveInLightAndDark) {
             const QRgb corner = shot.pixel(shot.width() / 2, 4);
             EXPECT_EQ(Luminance(corner) < 0.5, dark);
         }
+    }
+}
+
+// The op-amp stages' charts say under their titles that the curve is the
+// ideal stage's, not the form's 0.7 R C; a plot without a note has its title alone.
+TEST(PlotPanel, ChartTitleCarriesTheNote) {
+    forms::PlotPanel panel;
+    panel.resize(640, 460);
+    panel.show();
+    for (const char* alias : {"differentiator", "integrator", "rc-low-pass"}) {
+        const engine::FormModel& form = *engine::FindForm(alias);
+        panel.Update(form, engine::OpenedState(form));
+        ASSERT_TRUE(panel.HasCurve()) << alias;
+        QApplication::processEvents();
+        const QGraphicsView* view = panel.findChild<QGraphicsView*>();
+        ASSERT_TRUE(view != nullptr && view->scene() != nullptr);
+        QString texts;
+        for (const QGraphicsItem* item : view->scene()->items()) {
+            if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item))
+                texts += text->toPlainText() + QLatin1Char('\n');
+        }
+        EXPECT_TRUE(texts.contains(QString::fromStdString(panel.CurrentPlot()->title))) << alias;
+        EXPECT_EQ(texts.contains(QStringLiteral("0.7 R C")), std::string(alias) != "rc-low-pass")
+            << alias << ": " << texts.toStdString();
     }
 }
 
