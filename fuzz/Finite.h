@@ -34,7 +34,8 @@ std::string NonFinitePath(const Json& json) {
     if (json.is_number_float())
         return std::isfinite(json.template get<double>()) ? "" : "/";
     if (json.is_string())
-        return NonFiniteWord(json.template get_ref<const std::string&>()) == std::string_view::npos ? "" : "/";
+        return NonFiniteWord(json.template get_ref<const std::string&>()) == std::string_view::npos ? ""
+                                                                                                    : "/";
     if (json.is_object()) {
         for (const auto& [key, item] : json.items()) {
             if (std::string at = NonFinitePath(item); !at.empty())
