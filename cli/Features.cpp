@@ -1,5 +1,7 @@
 #include "cli/Features.h"
 
+#include <cmath>
+
 #include "cli/FormRequest.h"
 #include "core/EngValue.h"
 #include "engine/Text.h"
@@ -9,9 +11,11 @@ namespace cli {
 
 namespace {
 
-// A value both as a number and as the field notation shows it.
+// A value both as a number and as the field notation shows it; a typed
+// value too large for a number ("1e400") is null beside its "Error".
 Json Value(double value) {
-    return Json{{"value", value}, {"text", engine::Latin1ToUtf8(FormatEngValue(value))}};
+    return Json{{"value", std::isfinite(value) ? Json(value) : Json(nullptr)},
+                {"text", engine::Latin1ToUtf8(FormatEngValue(value))}};
 }
 
 Json Optional(const std::optional<double>& value) {
