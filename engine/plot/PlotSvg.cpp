@@ -70,7 +70,7 @@ std::string AxisTitle(const Axis& axis) {
 std::string PlotSvg(const Plot& plot, int width, int height) {
     const bool twoAxes = plot.yAxes.size() > 1;
     const double left = 84, right = width - (twoAxes ? 84.0 : 24.0), top = plot.note.empty() ? 44 : 58;
-    const int legendRows = static_cast<int>((plot.series.size() + 2) / 3);
+    const int legendRows = static_cast<int>((plot.curves.size() + 2) / 3);
     const double bottom = height - 56.0 - 18.0 * legendRows;
     const Scale x{plot.xAxis, left, right};
     std::vector<Scale> y;
@@ -113,8 +113,8 @@ std::string PlotSvg(const Plot& plot, int width, int height) {
            F(bottom - top) + "\" fill=\"none\" stroke=\"#333333\"/>\n";
 
     // Curves.
-    for (size_t i = 0; i < plot.series.size(); ++i) {
-        const Series& s = plot.series[i];
+    for (size_t i = 0; i < plot.curves.size(); ++i) {
+        const Curve& s = plot.curves[i];
         if (s.axis < 0 || s.axis >= static_cast<int>(y.size()) || s.points.empty())
             continue;
         std::string points;
@@ -160,13 +160,13 @@ std::string PlotSvg(const Plot& plot, int width, int height) {
     }
 
     // Legend, three entries a row.
-    for (size_t i = 0; i < plot.series.size(); ++i) {
+    for (size_t i = 0; i < plot.curves.size(); ++i) {
         const double lx = left + (right - left) / 3 * static_cast<double>(i % 3);
         const double ly = bottom + 58 + 18.0 * static_cast<double>(i / 3);
         svg += "<line x1=\"" + F(lx) + "\" y1=\"" + F(ly - 4) + "\" x2=\"" + F(lx + 24) + "\" y2=\"" +
                F(ly - 4) + "\" stroke=\"" + kColours[i % std::size(kColours)] + "\" stroke-width=\"2\"" +
-               (plot.series[i].asBuilt ? " stroke-dasharray=\"6 4\"" : "") + "/>\n";
-        svg += Text(lx + 30, ly, plot.series[i].name, "start", 11);
+               (plot.curves[i].asBuilt ? " stroke-dasharray=\"6 4\"" : "") + "/>\n";
+        svg += Text(lx + 30, ly, plot.curves[i].name, "start", 11);
     }
     svg += "</svg>\n";
     return svg;

@@ -75,7 +75,7 @@ QCategoryAxis* LabelAxis(const Axis& axis, const ChartLook& look) {
 QString LegendHtml(const Plot& plot, const ChartLook& look) {
     QStringList entries;
     size_t designed = 0, built = 0;
-    for (const engine::plot::Series& s : plot.series) {
+    for (const engine::plot::Curve& s : plot.curves) {
         const size_t colour = s.asBuilt ? built++ : designed++;
         if (DrawablePoints(plot, s).size() < 2)
             continue;
@@ -138,7 +138,7 @@ QChart* BuildChart(const Plot& plot, const ChartLook& look) {
     };
 
     size_t designed = 0, built = 0;
-    for (const engine::plot::Series& s : plot.series) {
+    for (const engine::plot::Curve& s : plot.curves) {
         const size_t colour = s.asBuilt ? built++ : designed++;
         const std::vector<engine::plot::Point> drawable = DrawablePoints(plot, s);
         if (drawable.size() < 2)
