@@ -100,7 +100,7 @@ CornerResult EvaluateCorners(const CircuitFunction& circuit, std::span<const dou
     std::vector<OutputTally> tallies;
     for (size_t o = 0; o < outputCount; ++o)
         tallies.push_back(
-            {result.outputs[o], std::span<Effect>(effects).subspan(o * varied.size(), varied.size())});
+            {result.outputs[o], std::span<Effect>(effects).subspan(o * varied.size(), varied.size()), false});
     for (int mask = 0; mask < result.corners; ++mask) {
         for (size_t k = 0; k < varied.size(); ++k) {
             const size_t i = static_cast<size_t>(varied[k]);

@@ -118,7 +118,7 @@ QChart* EmptyChart(const Plot& plot, const ChartLook& look) {
 // The axes the curves and markers are attached to. The series map onto
 // value axes; the visible axes are the label axes.
 struct ChartAxes {
-    QChart* chart;
+    QChart* chart = nullptr;
     QAbstractAxis* xData = nullptr;
     std::vector<QCategoryAxis*> yAxes;
 
@@ -130,7 +130,8 @@ struct ChartAxes {
 };
 
 ChartAxes AddAxes(QChart* chart, const Plot& plot, const ChartLook& look) {
-    ChartAxes axes{chart};
+    ChartAxes axes;
+    axes.chart = chart;
     QCategoryAxis* xLabels = LabelAxis(plot.xAxis, look);
     chart->addAxis(xLabels, Qt::AlignBottom);
     if (plot.xAxis.log) {
