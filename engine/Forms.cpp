@@ -59,12 +59,4 @@ const FormModel* FindForm(std::string_view name) {
     return nullptr;
 }
 
-const FormModel* FindFormByCommand(int commandId) {
-    for (const FormModel* form : AllForms()) {
-        if (form->commandId == commandId)
-            return form;
-    }
-    return nullptr;
-}
-
 }  // namespace engine

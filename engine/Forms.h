@@ -11,6 +11,5 @@ namespace engine {
 std::span<const FormModel* const> AllForms();
 // By class name ("CAstable555Dlg") or alias ("astable-555"); null when unknown.
 const FormModel* FindForm(std::string_view name);
-const FormModel* FindFormByCommand(int commandId);
 
 }  // namespace engine

@@ -19,7 +19,7 @@ class CCalcFormDlg : public platform::CDialog {
     CCalcFormDlg(const platform::DialogTemplate& dialog, const engine::FormModel& form);
     ~CCalcFormDlg() override;
 
-    virtual void Recalculate();
+    void Recalculate();
     void OnHelpClicked();
     void OnCloseClicked();
 

@@ -71,8 +71,6 @@ void Settle() {
 
 void SaveForms() {
     for (const FormCommand& command : FormCommands()) {
-        if (command.create == nullptr)
-            continue;
         std::unique_ptr<CCalcFormDlg> form = command.create();
         form->Create(nullptr);
         const QString name = QString::fromLatin1(command.className);

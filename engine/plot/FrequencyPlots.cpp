@@ -45,8 +45,8 @@ double PhaseDeg(Complex h) {
 template <typename Response>
 void AddResponse(Plot& plot, Response response, double centre, int decadesBelow, int decadesAbove,
                  bool unwrap = false) {
-    Series gain{"Gain", {}, kGainAxis};
-    Series phase{"Phase", {}, kPhaseAxis};
+    Curve gain{"Gain", {}, kGainAxis};
+    Curve phase{"Phase", {}, kPhaseAxis};
     for (int k = -decadesBelow * kPointsPerDecade; k <= decadesAbove * kPointsPerDecade; ++k) {
         const double f = centre * std::pow(10.0, static_cast<double>(k) / kPointsPerDecade);
         const Complex h = response(f);
@@ -64,8 +64,8 @@ void AddResponse(Plot& plot, Response response, double centre, int decadesBelow,
                 p[i].y += 360;
         }
     }
-    plot.series.push_back(std::move(gain));
-    plot.series.push_back(std::move(phase));
+    plot.curves.push_back(std::move(gain));
+    plot.curves.push_back(std::move(phase));
 }
 
 // One text for both curves; the phase gets its dot only. Where the phase

@@ -108,10 +108,10 @@ PlotResult MakePlot(const FormModel& form, const FormState& state, const FormSta
     if (asBuilt != nullptr) {
         PlotResult built = PlotOf(form, *row, *asBuilt);
         if (built.plot) {
-            for (Series& s : built.plot->series) {
+            for (Curve& s : built.plot->curves) {
                 s.name += " (as built)";
                 s.asBuilt = true;
-                result.plot->series.push_back(std::move(s));
+                result.plot->curves.push_back(std::move(s));
             }
         } else {
             result.message = "As built: " + built.message;

@@ -134,7 +134,28 @@ PartsPanel::PartsPanel(QWidget* parent) : QWidget(parent) {
     qRegisterMetaType<engine::FormState>();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(MakeSeriesRow());
+    MakeReport(layout);
+    // Further sections go here, between the tables and the button.
+    sections_ = new QVBoxLayout;
+    sections_->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(sections_);
+    layout->addLayout(MakeButtonRow());
+    layout->addStretch();
 
+    connect(seriesR_, &QComboBox::currentIndexChanged, this, &PartsPanel::OnSeriesChanged);
+    connect(seriesC_, &QComboBox::currentIndexChanged, this, &PartsPanel::OnSeriesChanged);
+    connect(useStandard_, &QPushButton::clicked, this, [this] {
+        if (form_ == nullptr)
+            return;
+        if (const std::optional<engine::FormState> standard = StandardValuesState(*form_, state_, Options()))
+            emit StandardValuesRequested(*standard);
+    });
+    Refresh();
+}
+
+// The series of the resistors and of the capacitors, each with its label.
+QHBoxLayout* PartsPanel::MakeSeriesRow() {
     auto* seriesRow = new QHBoxLayout;
     seriesR_ = SeriesChooser(this, kSeriesRKey, Series::kE24);
     seriesC_ = SeriesChooser(this, kSeriesCKey, Series::kE12);
@@ -150,8 +171,11 @@ PartsPanel::PartsPanel(QWidget* parent) : QWidget(parent) {
     seriesRow->addWidget(seriesCLabel);
     seriesRow->addWidget(seriesC_);
     seriesRow->addStretch();
-    layout->addLayout(seriesRow);
+    return seriesRow;
+}
 
+// The summary, the tables of the parts and of the outputs, and the marks.
+void PartsPanel::MakeReport(QVBoxLayout* layout) {
     summary_ = new QLabel(this);
     summary_->setTextFormat(Qt::PlainText);
     summary_->setWordWrap(true);
@@ -177,30 +201,16 @@ PartsPanel::PartsPanel(QWidget* parent) : QWidget(parent) {
     marks_->setTextFormat(Qt::PlainText);
     marks_->setWordWrap(true);
     layout->addWidget(marks_);
+}
 
-    // Further sections go here, between the tables and the button.
-    sections_ = new QVBoxLayout;
-    sections_->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(sections_);
-
+QHBoxLayout* PartsPanel::MakeButtonRow() {
     useStandard_ = new QPushButton(tr("&Use standard values"), this);
     useStandard_->setObjectName(QStringLiteral("UseStandardValues"));
     useStandard_->setAutoDefault(false);
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(useStandard_);
     buttonRow->addStretch();
-    layout->addLayout(buttonRow);
-    layout->addStretch();
-
-    connect(seriesR_, &QComboBox::currentIndexChanged, this, &PartsPanel::OnSeriesChanged);
-    connect(seriesC_, &QComboBox::currentIndexChanged, this, &PartsPanel::OnSeriesChanged);
-    connect(useStandard_, &QPushButton::clicked, this, [this] {
-        if (form_ == nullptr)
-            return;
-        if (const std::optional<engine::FormState> standard = StandardValuesState(*form_, state_, Options()))
-            emit StandardValuesRequested(*standard);
-    });
-    Refresh();
+    return buttonRow;
 }
 
 void PartsPanel::AddSection(QWidget* section) {

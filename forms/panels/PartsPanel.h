@@ -16,6 +16,7 @@
 
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -48,6 +49,9 @@ class PartsPanel : public QWidget {
     void Refreshed();
 
   private:
+    QHBoxLayout* MakeSeriesRow();
+    void MakeReport(QVBoxLayout* layout);
+    QHBoxLayout* MakeButtonRow();
     void Refresh();
     void BuildParts();
     void FillParts();

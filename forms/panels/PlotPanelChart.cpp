@@ -139,9 +139,9 @@ void PlotPanelChart::ShowReadoutAt(double x) {
     const Plot& plot = *plot_;
     x = std::clamp(x, plot.xAxis.min, plot.xAxis.max);
     crosshairX_ = x;
-    // Series names may hold commas ("Output, ideal"): the readings are parted by semicolons.
+    // Curve names may hold commas ("Output, ideal"): the readings are parted by semicolons.
     QStringList parts;
-    for (const engine::plot::Series& s : plot.series) {
+    for (const engine::plot::Curve& s : plot.curves) {
         const double y = engine::plot::ValueAt(s, x, plot.xAxis.log);
         if (std::isfinite(y) && s.axis >= 0 && s.axis < static_cast<int>(plot.yAxes.size()))
             parts << Utf8(s.name + " " +

@@ -1,37 +1,17 @@
 // voltaris-cli as a script uses it: exit status, standard output and standard
 // error of good and bad usage, batch lines and sessions.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-#include <fstream>
 #include <sstream>
 #include <string>
 
+#include "tests/support/CliRun.h"
+
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out, err;
-};
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-// Runs the program through the shell with the given arguments and input.
-CliRun Cli(const std::string& arguments, const std::string& input = "") {
-    const std::string dir = ::testing::TempDir();
-    const std::string in = dir + "cli_in", out = dir + "cli_out", err = dir + "cli_err";
-    std::ofstream(in, std::ios::binary) << input;
-    const std::string command =
-        std::string(VOLTARIS_CLI) + " " + arguments + " <" + in + " >" + out + " 2>" + err;
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
-}
+using cli_run::Cli;
+using cli_run::CliRun;
+using cli_run::ReadFile;
 
 TEST(CliUsage, BadUsageSaysWhyOnStandardErrorAndExitsWithTwo) {
     const struct {

@@ -210,13 +210,13 @@ TEST(PlotPanel, NonFinitePointsNeverReachTheChart) {
     const engine::plot::Plot good = *panel.CurrentPlot();
     for (const double bad : {NAN, INFINITY, -INFINITY}) {
         engine::plot::Plot plot = good;
-        for (engine::plot::Series& s : plot.series)
+        for (engine::plot::Curve& s : plot.curves)
             for (size_t i = 0; i < s.points.size(); i += 3)
                 s.points[i].y = bad;
         for (engine::plot::Marker& m : plot.markers)
             m.y = bad;
         EXPECT_FALSE(forms::WhyNotDrawable(plot));
-        for (engine::plot::Series& s : plot.series)
+        for (engine::plot::Curve& s : plot.curves)
             for (engine::plot::Point& p : s.points)
                 p.y = bad;
         EXPECT_TRUE(forms::WhyNotDrawable(plot));
