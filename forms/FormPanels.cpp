@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
@@ -18,12 +19,12 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QPushButton>
 
 #include "engine/parts/PartsReport.h"
 #include "engine/plot/Plots.h"
 #include "engine/spice/CopyValues.h"
 #include "engine/spice/SpiceDeck.h"
+#include "forms/panels/DesignSection.h"
 #include "forms/panels/PanelPlacement.h"
 #include "forms/panels/PartsPanel.h"
 #include "forms/panels/PlotPanel.h"
@@ -278,8 +279,12 @@ void CFormPanels::SetPartsOpen(bool open) {
         row_->layout()->addWidget(parts_);
         QObject::connect(parts_, &CPartsPanel::StandardValuesRequested, dialog_,
                          [this](const engine::FormState& state) { apply_(state); });
+        design_ = new forms::DesignSection(parts_);
+        parts_->AddSection(design_);
     }
     partsAction_->setChecked(open);
+    if (design_ != nullptr && !open)
+        design_->Stop();
     if (parts_ != nullptr && !InTabs())
         parts_->setVisible(open);
     Refresh();

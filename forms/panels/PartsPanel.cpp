@@ -176,11 +176,6 @@ CPartsPanel::CPartsPanel(QWidget* parent) : QWidget(parent) {
     marks_->setWordWrap(true);
     layout->addWidget(marks_);
 
-    // Further sections go here, between the tables and the button.
-    sections_ = new QVBoxLayout;
-    sections_->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(sections_);
-
     useStandard_ = new QPushButton(tr("&Use standard values"), this);
     useStandard_->setObjectName(QStringLiteral("UseStandardValues"));
     useStandard_->setAutoDefault(false);
@@ -188,6 +183,10 @@ CPartsPanel::CPartsPanel(QWidget* parent) : QWidget(parent) {
     buttonRow->addWidget(useStandard_);
     buttonRow->addStretch();
     layout->addLayout(buttonRow);
+    // Further sections go here, below the button of the tables, in Tab order.
+    sections_ = new QVBoxLayout;
+    sections_->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(sections_);
     layout->addStretch();
 
     connect(seriesR_, &QComboBox::currentIndexChanged, this, &CPartsPanel::OnSeriesChanged);
