@@ -82,6 +82,7 @@ engine::FormState StateOf(const CCalcFormDlg& form) {
     engine::FormState state = engine::OpenedState(form.Form());
     state.texts = form.FieldTexts();
     state.modes = form.Modes();
+    state.checks = form.Checks();
     return state;
 }
 
