@@ -20,9 +20,9 @@ class QLineEdit;
 class QMenu;
 class QScrollArea;
 class QTabWidget;
-class CPartsPanel;
 namespace forms {
 class DesignSection;
+class PartsPanel;
 class PlotPanel;
 }  // namespace forms
 
@@ -70,6 +70,7 @@ class CFormPanels {
     void CopyNetlist() const;
     void SaveNetlist() const;
     void Refresh();
+    void RefreshPlot();
 
     QWidget* dialog_;
     const engine::FormModel& form_;
@@ -83,7 +84,7 @@ class CFormPanels {
     bool below_ = false;
     bool relayoutQueued_ = false;
     std::vector<QSize> laidOutHints_;         // the panels' wishes at the last layout
-    CPartsPanel* parts_ = nullptr;            // made when first opened
+    forms::PartsPanel* parts_ = nullptr;      // made when first opened
     forms::DesignSection* design_ = nullptr;  // in the Parts panel
     forms::PlotPanel* plot_ = nullptr;
     QAction* partsAction_ = nullptr;

@@ -4,15 +4,15 @@
 // the dark palette the display tests use.
 #include <QApplication>
 #include <QCheckBox>
-#include <QDoubleSpinBox>
-#include <QPushButton>
 #include <QDialog>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
@@ -20,13 +20,13 @@
 
 #include "app/FormTable.h"
 #include "app/MainDlg.h"
-#include "forms/CalcFormDlg.h"
 #include "engine/oscillators/Astable555.h"
+#include "forms/CalcFormDlg.h"
 #include "forms/FormPanels.h"
 #include "forms/panels/DesignSection.h"
-#include "res/menus/CommandIds.h"
 #include "platform/AppLook.h"
 #include "platform/HelpWindow.h"
+#include "res/menus/CommandIds.h"
 #include "tools/DarkPalette.h"
 
 namespace {
@@ -196,7 +196,8 @@ int main(int argc, char* argv[]) {
     const bool formsOnly = arguments.removeAll(QStringLiteral("--forms")) > 0;
     const bool designOnly = arguments.removeAll(QStringLiteral("--design")) > 0;
     // --font POINTS: the program's font at another size, as a desktop setting would give it.
-    if (const qsizetype at = arguments.indexOf(QStringLiteral("--font")); at >= 0 && at + 1 < arguments.size()) {
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--font"));
+        at >= 0 && at + 1 < arguments.size()) {
         QFont font = QApplication::font();
         font.setPointSize(arguments[at + 1].toInt());
         QApplication::setFont(font);

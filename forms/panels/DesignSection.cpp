@@ -11,13 +11,12 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstdio>
 
 #include "core/EngValue.h"
 #include "engine/parts/PartsText.h"
 #include "forms/panels/PartsPanel.h"
-#include "forms/panels/PlotPanelView.h"
-#include "forms/panels/PlotViewLibrary.h"
 #include "forms/panels/YieldPlot.h"
 
 namespace forms {
@@ -94,7 +93,7 @@ bool SameInputs(const DesignInputs& a, const DesignInputs& b) {
            a.yield.windowPercent == b.yield.windowPercent;
 }
 
-DesignSection::DesignSection(CPartsPanel* panel) : QGroupBox(tr("Best combinations"), panel), panel_(panel) {
+DesignSection::DesignSection(PartsPanel* panel) : QGroupBox(tr("Best combinations"), panel), panel_(panel) {
     setObjectName(QStringLiteral("BestCombinations"));
     auto* layout = new QVBoxLayout(this);
     choices_ = new QGridLayout;
@@ -143,13 +142,12 @@ DesignSection::DesignSection(CPartsPanel* panel) : QGroupBox(tr("Best combinatio
                   tr("Puts the selected combination into the form, in the mode that takes the parts"));
     auto* useRow = new QHBoxLayout;
     useRow->addWidget(use_);
+    plotHint_ = new QLabel(tr("The Plot panel (Ctrl+P) draws the selected row's builds."), this);
+    plotHint_->setObjectName(QStringLiteral("DesignPlotHint"));
+    plotHint_->hide();
+    useRow->addWidget(plotHint_);
     useRow->addStretch();
     layout->addLayout(useRow);
-
-    chartMessage_ = new QLabel(this);
-    chartMessage_->setWordWrap(true);
-    chartMessage_->hide();
-    layout->addWidget(chartMessage_);
 
     poll_ = new QTimer(this);
     poll_->setInterval(kPollMs);
@@ -162,12 +160,13 @@ DesignSection::DesignSection(CPartsPanel* panel) : QGroupBox(tr("Best combinatio
     connect(use_, &QPushButton::clicked, this, [this] { UseSelected(); });
     connect(pairs_, &QCheckBox::toggled, this, [this] { Follow(); });
     connect(table_, &QTableWidget::currentCellChanged, this, [this] { ShowSelected(); });
-    connect(panel_, &CPartsPanel::Refreshed, this, [this] { Follow(); });
+    connect(panel_, &PartsPanel::Refreshed, this, [this] { Follow(); });
     Follow();
 }
 
 // Joins a running search before the widgets it reports to go.
 DesignSection::~DesignSection() {
+    table_->disconnect(this);  // its rows go after this section's members
     run_.reset();
 }
 
@@ -208,6 +207,8 @@ void DesignSection::Follow() {
     if (shown_ && !stale_ && !SameInputs(now, shown_->inputs)) {
         stale_ = true;
         SetStatus(tr("Found for the form's earlier values or choices: press Find for these."));
+        if (distributionChanged_)
+            distributionChanged_();
     }
     if (!why_.empty() && form != nullptr && run_ == nullptr && !shown_)
         SetStatus(tr("Nothing to search: %1.").arg(Latin1(why_)));
@@ -262,6 +263,9 @@ void DesignSection::BuildChoices(const DesignProblem& named) {
         choices_->addWidget(window, 1, static_cast<int>(i) + 1);
         windows_.push_back(window);
     }
+    for (int column = 0; column < choices_->columnCount(); ++column)
+        choices_->setColumnStretch(column, 0);
+    choices_->setColumnStretch(static_cast<int>(std::max(parts.size(), targets.size())) + 1, 1);
     // Tab runs on from the panel's button above through the choices in reading order, then the buttons.
     std::vector<QWidget*> order{panel_->findChild<QWidget*>(QStringLiteral("UseStandardValues"))};
     order.insert(order.end(), fixes_.begin(), fixes_.end());
@@ -389,32 +393,18 @@ void DesignSection::FillTable() {
     ShowSelected();
 }
 
-// The yield's distribution of the selected combination, below the table.
 void DesignSection::ShowSelected() {
-    const int row = table_->currentRow();
-    const bool yield = shown_ && row >= 0 && static_cast<size_t>(row) < shown_->result.yields.size();
-    if (yield && chart_ == nullptr) {
-        QString error;
-        chart_ = CreatePlotView(this, error);
-        if (chart_ == nullptr) {
-            chartMessage_->setText(tr("The distribution cannot be shown: %1").arg(error));
-        } else {
-            chart_->setObjectName(QStringLiteral("DesignHistogram"));
-            static_cast<QVBoxLayout*>(layout())->addWidget(chart_);
-            QWidget* view = chart_->focusProxy() != nullptr ? chart_->focusProxy() : chart_;
-            setTabOrder(use_, view);
-        }
-    }
-    chartMessage_->setVisible(yield && chart_ == nullptr);
-    if (chart_ != nullptr) {
-        if (yield) {
-            const engine::plot::Plot plot =
-                YieldPlot(shown_->problem, shown_->result.yields[static_cast<size_t>(row)]);
-            chart_->Show(&plot);
-        }
-        chart_->setVisible(yield);
-    }
+    plotHint_->setVisible(shown_ && !shown_->result.yields.empty());
     UpdateButtons();
+    if (distributionChanged_)
+        distributionChanged_();
+}
+
+std::optional<engine::plot::Plot> DesignSection::Distribution() const {
+    const int row = table_->currentRow();
+    if (!shown_ || stale_ || row < 0 || static_cast<size_t>(row) >= shown_->result.yields.size())
+        return std::nullopt;
+    return YieldPlot(shown_->problem, shown_->result.yields[static_cast<size_t>(row)]);
 }
 
 void DesignSection::UseSelected() {

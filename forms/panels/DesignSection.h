@@ -5,12 +5,13 @@
 // may be fixed at the form's value, pairs allowed, and a window set on each
 // target for the yield of the builds; the ten best go into a table, whose
 // selected row "Use" puts into the form as "Use standard values" does, and
-// whose yield's distribution is drawn below it. A change of the form or of
+// whose yield's distribution the Plot panel draws. A change of the form or of
 // these choices stops a search that is running and marks results found
 // before as such.
 
 #include <QGroupBox>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <set>
@@ -19,9 +20,9 @@
 
 #include "engine/design/DesignProblem.h"
 #include "engine/design/Yield.h"
+#include "engine/plot/Plot.h"
 #include "forms/panels/DesignRun.h"
 
-class CPartsPanel;
 class QCheckBox;
 class QDoubleSpinBox;
 class QGridLayout;
@@ -33,7 +34,7 @@ class QTimer;
 
 namespace forms {
 
-class PlotPanelView;
+class PartsPanel;
 
 // What a search is made from: the form as the panel follows it and the choices made here.
 struct DesignInputs {
@@ -47,7 +48,7 @@ bool SameInputs(const DesignInputs& a, const DesignInputs& b);
 
 class DesignSection : public QGroupBox {
   public:
-    explicit DesignSection(CPartsPanel* panel);
+    explicit DesignSection(PartsPanel* panel);
     ~DesignSection() override;
 
     bool Running() const { return run_ != nullptr; }
@@ -57,6 +58,10 @@ class DesignSection : public QGroupBox {
     const DesignRunResult* Shown() const { return shown_ ? &shown_->result : nullptr; }
     bool ShownIsCurrent() const { return shown_ && !stale_; }
     QString Status() const;
+    // The distribution of the selected row's builds, while it is current and has a yield.
+    std::optional<engine::plot::Plot> Distribution() const;
+    // Called when another distribution (or none) is to be drawn.
+    void OnDistributionChanged(std::function<void()> changed) { distributionChanged_ = std::move(changed); }
 
   private:
     struct Found {
@@ -77,7 +82,7 @@ class DesignSection : public QGroupBox {
     void SetStatus(const QString& text);
     void UpdateButtons();
 
-    CPartsPanel* panel_;
+    PartsPanel* panel_;
     std::vector<std::string> partNames_, targetNames_;
     std::string why_;  // why nothing can be searched now
     QGridLayout* choices_;
@@ -90,8 +95,8 @@ class DesignSection : public QGroupBox {
     QLabel* status_;
     QTableWidget* table_;
     QPushButton* use_;
-    PlotPanelView* chart_ = nullptr;  // made when a yield is first shown
-    QLabel* chartMessage_;
+    QLabel* plotHint_;
+    std::function<void()> distributionChanged_;
     QTimer* poll_;
 
     std::unique_ptr<DesignRun> run_;

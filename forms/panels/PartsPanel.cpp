@@ -16,6 +16,8 @@
 
 using namespace engine::parts;
 
+namespace forms {
+
 namespace {
 
 // Each part offers this many standard values on either side of the nearest.
@@ -127,7 +129,7 @@ bool ShownInTables(const PartsReport& report, const Mark& mark) {
 
 }  // namespace
 
-CPartsPanel::CPartsPanel(QWidget* parent) : QWidget(parent) {
+PartsPanel::PartsPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("PartsPanel"));
     qRegisterMetaType<engine::FormState>();
     auto* layout = new QVBoxLayout(this);
@@ -189,8 +191,8 @@ CPartsPanel::CPartsPanel(QWidget* parent) : QWidget(parent) {
     layout->addLayout(sections_);
     layout->addStretch();
 
-    connect(seriesR_, &QComboBox::currentIndexChanged, this, &CPartsPanel::OnSeriesChanged);
-    connect(seriesC_, &QComboBox::currentIndexChanged, this, &CPartsPanel::OnSeriesChanged);
+    connect(seriesR_, &QComboBox::currentIndexChanged, this, &PartsPanel::OnSeriesChanged);
+    connect(seriesC_, &QComboBox::currentIndexChanged, this, &PartsPanel::OnSeriesChanged);
     connect(useStandard_, &QPushButton::clicked, this, [this] {
         if (form_ == nullptr)
             return;
@@ -200,11 +202,11 @@ CPartsPanel::CPartsPanel(QWidget* parent) : QWidget(parent) {
     Refresh();
 }
 
-void CPartsPanel::AddSection(QWidget* section) {
+void PartsPanel::AddSection(QWidget* section) {
     sections_->addWidget(section);
 }
 
-PartsOptions CPartsPanel::Options() const {
+PartsOptions PartsPanel::Options() const {
     PartsOptions options;
     options.seriesR = static_cast<Series>(seriesR_->currentData().toInt());
     options.seriesC = static_cast<Series>(seriesC_->currentData().toInt());
@@ -213,7 +215,7 @@ PartsOptions CPartsPanel::Options() const {
     return options;
 }
 
-void CPartsPanel::Update(const engine::FormModel& form, const engine::FormState& state) {
+void PartsPanel::Update(const engine::FormModel& form, const engine::FormState& state) {
     if (&form != form_) {
         steps_.clear();
         tolerances_.clear();
@@ -232,7 +234,7 @@ void CPartsPanel::Update(const engine::FormModel& form, const engine::FormState&
     Refresh();
 }
 
-void CPartsPanel::Refresh() {
+void PartsPanel::Refresh() {
     report_ = form_ != nullptr ? AnalyseParts(*form_, state_, Options()) : PartsReport{};
     partsBox_->setVisible(report_.hasParts);
     outputsBox_->setVisible(report_.hasParts);
@@ -254,12 +256,12 @@ void CPartsPanel::Refresh() {
     emit Refreshed();
 }
 
-QComboBox* CPartsPanel::CellChooser(size_t part, int column) const {
+QComboBox* PartsPanel::CellChooser(size_t part, int column) const {
     return qobject_cast<QComboBox*>(partsTable_->cellWidget(static_cast<int>(part), column));
 }
 
 // The choosers of each part, made again only when the parts are others.
-void CPartsPanel::BuildParts() {
+void PartsPanel::BuildParts() {
     const int rows = report_.hasParts ? static_cast<int>(report_.parts.size()) : 0;
     bool same = partsTable_->rowCount() == rows;
     for (int i = 0; same && i < rows; ++i)
@@ -291,7 +293,7 @@ void CPartsPanel::BuildParts() {
     setTabOrder(previous, useStandard_);
 }
 
-void CPartsPanel::FillParts() {
+void PartsPanel::FillParts() {
     for (size_t i = 0; i < static_cast<size_t>(partsTable_->rowCount()); ++i) {
         const PartLine& part = report_.parts[i];
         const int row = static_cast<int>(i);
@@ -346,7 +348,7 @@ void CPartsPanel::FillParts() {
     Fit(partsTable_);
 }
 
-void CPartsPanel::FillOutputs() {
+void PartsPanel::FillOutputs() {
     const int rows = report_.hasParts ? static_cast<int>(report_.outputs.size()) : 0;
     outputsTable_->setRowCount(rows);
     for (int row = 0; row < rows; ++row) {
@@ -363,7 +365,7 @@ void CPartsPanel::FillOutputs() {
     Fit(outputsTable_);
 }
 
-void CPartsPanel::FillMarks() {
+void PartsPanel::FillMarks() {
     QStringList lines;
     for (const Mark& mark : report_.marks)
         if (!ShownInTables(report_, mark))
@@ -372,7 +374,7 @@ void CPartsPanel::FillMarks() {
     marks_->setVisible(!lines.isEmpty());
 }
 
-void CPartsPanel::OnSeriesChanged() {
+void PartsPanel::OnSeriesChanged() {
     QSettings settings;
     settings.setValue(QString::fromLatin1(kSeriesRKey), seriesR_->currentText());
     settings.setValue(QString::fromLatin1(kSeriesCKey), seriesC_->currentText());
@@ -380,14 +382,14 @@ void CPartsPanel::OnSeriesChanged() {
     Refresh();
 }
 
-void CPartsPanel::OnStepChosen(size_t part, int index) {
+void PartsPanel::OnStepChosen(size_t part, int index) {
     if (part >= report_.parts.size())
         return;
     steps_[report_.parts[part].name] = CellChooser(part, kPartStandard)->itemData(index).toInt();
     Refresh();
 }
 
-void CPartsPanel::OnToleranceChosen(size_t part, int index) {
+void PartsPanel::OnToleranceChosen(size_t part, int index) {
     if (part >= report_.parts.size() || form_ == nullptr)
         return;
     const double percent = CellChooser(part, kPartTolerance)->itemData(index).toDouble();
@@ -396,3 +398,5 @@ void CPartsPanel::OnToleranceChosen(size_t part, int index) {
     QSettings().setValue(ToleranceKey(*form_, name), percent);
     Refresh();
 }
+
+}  // namespace forms

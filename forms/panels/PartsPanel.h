@@ -23,11 +23,13 @@ class QVBoxLayout;
 
 Q_DECLARE_METATYPE(engine::FormState)
 
-class CPartsPanel : public QWidget {
+namespace forms {
+
+class PartsPanel : public QWidget {
     Q_OBJECT
 
   public:
-    explicit CPartsPanel(QWidget* parent = nullptr);
+    explicit PartsPanel(QWidget* parent = nullptr);
 
     void Update(const engine::FormModel& form, const engine::FormState& state);
     const engine::parts::PartsReport& Report() const { return report_; }
@@ -73,3 +75,5 @@ class CPartsPanel : public QWidget {
     QLabel* marks_;
     QPushButton* useStandard_;
 };
+
+}  // namespace forms

@@ -14,17 +14,17 @@
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTest>
+#include <algorithm>
 
 #include "core/EngValue.h"
 #include "engine/design/Search.h"
 #include "engine/design/Yield.h"
 #include "engine/filters/RcFilter.h"
 #include "engine/filters/RcLowPass.h"
-#include "engine/opamp/GainStage.h"
-#include "engine/opamp/NonInvertingAmp.h"
 #include "engine/oscillators/Astable555.h"
 #include "forms/FormPanels.h"
 #include "forms/panels/DesignSection.h"
+#include "forms/panels/PlotPanel.h"
 #include "res/menus/CommandIds.h"
 #include "tests/support/FormHarness.h"
 
@@ -109,11 +109,11 @@ TEST_F(DesignSectionTest, KeyboardAloneFindsTheEnginesBestAndUsesIt) {
          {{rc_filter::kC, "10n"}, {rc_filter::kFc, "1k"}},
          {},
          {}},
-        {menus::kNonInvertingAmpCommand,
-         gain_stage::kR1AndG,
-         {{gain_stage::kR1, "10k"}, {gain_stage::kG, "7.3"}},
+        {menus::kRcHighPassCommand,
+         rc_filter::kCAndFc,
+         {{rc_filter::kC, "100n"}, {rc_filter::kFc, "50"}},
          {},
-         {{"G", 4}}},
+         {{"Fc", 4}}},
         {menus::kAstable555Command,
          astable555::kCFAndDuty,
          {{astable555::kC, "10n"}, {astable555::kF, "1k"}, {astable555::kDuty, "60"}},
@@ -161,15 +161,32 @@ TEST_F(DesignSectionTest, KeyboardAloneFindsTheEnginesBestAndUsesIt) {
             EXPECT_EQ(table->item(0, static_cast<int>(p))->text(),
                       QString::fromLatin1(FormatEngValue(top.parts[p].value)).trimmed())
                 << where;
-        const auto* histogram = form.findChild<QWidget*>(QStringLiteral("DesignHistogram"));
+        // Ctrl+P: the Plot panel draws the top row's builds, each window at its edges.
+        Press(Qt::Key_F6, Qt::ShiftModifier);  // to the form, Ctrl+P there, F6 back
+        Press(Qt::Key_P, Qt::ControlModifier);
+        ASSERT_TRUE(form.Panels()->PlotOpen()) << where;
+        Press(Qt::Key_F6);
+        const forms::PlotPanel* plot = nullptr;  // no meta-object of its own: findChild would take any widget
+        for (QWidget* widget : form.Panels()->Side()->findChildren<QWidget*>())
+            plot = plot != nullptr ? plot : dynamic_cast<forms::PlotPanel*>(widget);
+        ASSERT_NE(plot, nullptr);
+        ASSERT_TRUE(plot->CurrentPlot().has_value()) << where << ": " << plot->Message().toStdString();
+        const bool histogram = plot->CurrentPlot()->title == "Distribution over the builds";
+        EXPECT_EQ(histogram, !yield.windowPercent.empty()) << where;
         if (!yield.windowPercent.empty()) {
             const YieldResult estimate = EstimateYield(problem, top, yield);
             ASSERT_EQ(shown.yields.size(), expected.candidates.size()) << where;
             EXPECT_EQ(shown.yields.front().within, estimate.within) << where;
-            ASSERT_NE(histogram, nullptr) << where;
-            EXPECT_TRUE(histogram->isVisible()) << where;
-        } else {
-            EXPECT_TRUE(histogram == nullptr || !histogram->isVisible()) << where;
+            std::vector<double> edges, windows;
+            for (const engine::plot::Marker& marker : plot->CurrentPlot()->markers)
+                edges.push_back(marker.x);
+            for (const auto& [target, percent] : yield.windowPercent)
+                windows.insert(windows.end(), {-percent, percent});
+            std::sort(edges.begin(), edges.end());
+            std::sort(windows.begin(), windows.end());
+            ASSERT_EQ(edges.size(), windows.size()) << where;
+            for (size_t i = 0; i < edges.size(); ++i)
+                EXPECT_NEAR(edges[i], windows[i], 1e-9) << where;
         }
 
         // Use: the parts as found and the mode that takes them, as "Use standard values" leaves the form.
@@ -186,6 +203,8 @@ TEST_F(DesignSectionTest, KeyboardAloneFindsTheEnginesBestAndUsesIt) {
         }
         // The form changed: what is shown is marked as found for the values before.
         EXPECT_FALSE(design.ShownIsCurrent()) << where;
+        ASSERT_TRUE(plot->CurrentPlot().has_value()) << where;
+        EXPECT_NE(plot->CurrentPlot()->title, "Distribution over the builds") << where;
         Press(Qt::Key_Escape);
         EXPECT_FALSE(form.isVisible()) << where;
     }
