@@ -161,6 +161,14 @@ TEST_F(DesignSectionTest, KeyboardAloneFindsTheEnginesBestAndUsesIt) {
             EXPECT_EQ(table->item(0, static_cast<int>(p))->text(),
                       QString::fromLatin1(FormatEngValue(top.parts[p].value)).trimmed())
                 << where;
+        // With its ten rows the panel still fits the laptop's screen, without scrolling.
+        QApplication::processEvents();
+        EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(form.frameGeometry()))
+            << where;
+        const auto* scroll = form.Panels()->Side()->findChild<QScrollArea*>();
+        EXPECT_FALSE(scroll->verticalScrollBar()->isVisible() || scroll->horizontalScrollBar()->isVisible())
+            << where;
+
         // Ctrl+P: the Plot panel draws the top row's builds, each window at its edges.
         Press(Qt::Key_F6, Qt::ShiftModifier);  // to the form, Ctrl+P there, F6 back
         Press(Qt::Key_P, Qt::ControlModifier);
