@@ -137,6 +137,14 @@ void SaveDesign() {
     std::printf("%s design: frame %dx%d+%d+%d%s%s\n", room.contains(frame) ? "inside " : "OUTSIDE",
                 frame.width(), frame.height(), frame.x(), frame.y(), form->Panels()->InTabs() ? ", tabs" : "",
                 form->Panels()->Below() ? ", below" : "");
+    // With the Plot panel too: the top row's builds, on the Plot tab where the panels share one area.
+    form->Panels()->SetPlotOpen(true);
+    if (form->Panels()->InTabs()) {
+        form->Panels()->MoveFocusBetweenFormAndPanels();
+        form->Panels()->MoveFocusBetweenFormAndPanels();
+    }
+    Settle();
+    Save(*form, QStringLiteral("CAstable555Dlg-design-plot"));
     form->close();
 }
 
