@@ -123,6 +123,7 @@ void SaveDesign() {
     state.texts[astable555::kDuty] = "60";
     form->ApplyState(state);
     form->Panels()->SetPartsOpen(true);
+    form->Panels()->Design()->setChecked(true);
     form->findChild<QDoubleSpinBox*>(QStringLiteral("DesignWindowF"))->setValue(5);
     form->findChild<QDoubleSpinBox*>(QStringLiteral("DesignWindowDuty"))->setValue(3);
     form->findChild<QCheckBox*>(QStringLiteral("DesignFixC"))->setChecked(true);

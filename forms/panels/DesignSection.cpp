@@ -95,7 +95,16 @@ bool SameInputs(const DesignInputs& a, const DesignInputs& b) {
 
 DesignSection::DesignSection(PartsPanel* panel) : QGroupBox(tr("Best combinations"), panel), panel_(panel) {
     setObjectName(QStringLiteral("BestCombinations"));
-    auto* layout = new QVBoxLayout(this);
+    // Folded until asked for: the panel keeps its size on every form until then.
+    setCheckable(true);
+    setChecked(false);
+    setAccessibleDescription(tr("Check to search the best combinations of standard parts"));
+    auto* body = new QWidget(this);
+    body->hide();
+    (new QVBoxLayout(this))->addWidget(body);
+    connect(this, &QGroupBox::toggled, body, &QWidget::setVisible);
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(0, 0, 0, 0);
     choices_ = new QGridLayout;
     layout->addLayout(choices_);
     pairs_ = new QCheckBox(tr("Allow pai&rs"), this);

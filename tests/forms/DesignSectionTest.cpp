@@ -74,6 +74,10 @@ Opened OpenWithPanel(int command, int mode, const std::vector<std::pair<int, con
     Press(Qt::Key_F6);
     opened.design = form.Panels()->Design();
     EXPECT_NE(opened.design, nullptr);
+    // The section opens with Space on its title.
+    EXPECT_TRUE(TabTo(QStringLiteral("BestCombinations")));
+    Press(Qt::Key_Space);
+    EXPECT_TRUE(opened.design->isChecked());
     EXPECT_TRUE(form.Panels()->Side()->isAncestorOf(QApplication::focusWidget()));
     return opened;
 }
