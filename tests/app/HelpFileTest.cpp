@@ -53,7 +53,8 @@ TEST(HelpFile, HoldsExactlyTheTopicsTheProgramAsksFor) {
     const auto& help = Help();
     ASSERT_TRUE(help) << "cannot load " << VOLTARIS_HELP_FILE;
 
-    QSet<QString> expected{QStringLiteral("contents"), QStringLiteral("notation"), Key(kCopyrightTopic)};
+    QSet<QString> expected{QStringLiteral("contents"), QStringLiteral("notation"), QStringLiteral("design"),
+                           Key(kCopyrightTopic)};
     for (int topic : kFormTopics)
         expected << Key(topic);
     const QStringList keys = help->Keys();
