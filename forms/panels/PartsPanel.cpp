@@ -136,11 +136,11 @@ PartsPanel::PartsPanel(QWidget* parent) : QWidget(parent) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(MakeSeriesRow());
     MakeReport(layout);
-    // Further sections go here, between the tables and the button.
+    layout->addLayout(MakeButtonRow());
+    // Further sections go here, below the button of the tables, in Tab order.
     sections_ = new QVBoxLayout;
     sections_->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(sections_);
-    layout->addLayout(MakeButtonRow());
     layout->addStretch();
 
     connect(seriesR_, &QComboBox::currentIndexChanged, this, &PartsPanel::OnSeriesChanged);

@@ -3,7 +3,7 @@
 // its parts, what the circuit does with them and how far the tolerances move
 // it, in two tables. It follows the form: the dialog calls Update after
 // every recalculation. The panel is a column of sections; AddSection puts
-// another one (a search for better combinations, say) above its button.
+// another one (a search for better combinations, say) below its button.
 
 #include <QMetaType>
 #include <QWidget>

@@ -91,7 +91,10 @@ PlotPanelView* PlotPanel::View() {
 
 void PlotPanel::Update(const engine::FormModel& form, const engine::FormState& state,
                        const engine::FormState* asBuilt) {
-    engine::plot::PlotResult result = engine::plot::MakePlot(form, state, asBuilt);
+    Show(engine::plot::MakePlot(form, state, asBuilt));
+}
+
+void PlotPanel::Show(engine::plot::PlotResult result) {
     plot_ = std::move(result.plot);
     if (plot_) {
         if (std::optional<std::string> why = WhyNotDrawable(*plot_)) {

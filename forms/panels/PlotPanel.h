@@ -27,6 +27,8 @@ class PlotPanel : public QWidget {
     // asBuilt: the same form with the parts actually fitted, drawn beside it.
     void Update(const engine::FormModel& form, const engine::FormState& state,
                 const engine::FormState* asBuilt = nullptr);
+    // A plot made elsewhere (the distribution of a combination's builds), or why there is none.
+    void Show(engine::plot::PlotResult result);
 
     bool HasCurve() const { return plot_.has_value(); }
     QString Message() const;
