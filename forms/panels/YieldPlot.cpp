@@ -22,18 +22,18 @@ std::string PercentText(double percent) {
 
 // Bars as one outline: up and down at every edge between bins.
 engine::plot::Curve Steps(const engine::design::Histogram& histogram, double target, int samples) {
-    engine::plot::Curve series{histogram.name};
+    engine::plot::Curve curve{histogram.name};
     const size_t bins = histogram.counts.size();
     const double width = (histogram.to - histogram.from) / static_cast<double>(bins);
     double level = 0;
     for (size_t b = 0; b <= bins; ++b) {
         const double x = PercentFrom(histogram.from + width * static_cast<double>(b), target);
         const double next = b < bins ? 100.0 * histogram.counts[b] / samples : 0;
-        series.points.push_back({x, level});
-        series.points.push_back({x, next});
+        curve.points.push_back({x, level});
+        curve.points.push_back({x, next});
         level = next;
     }
-    return series;
+    return curve;
 }
 
 }  // namespace
@@ -50,13 +50,13 @@ engine::plot::Plot YieldPlot(const engine::design::DesignProblem& problem,
         if (t < 0 || histogram.counts.empty() || yield.samples <= 0)
             continue;
         const double target = problem.targets[static_cast<size_t>(t)].value;
-        engine::plot::Curve series = Steps(histogram, target, yield.samples);
-        for (const Point& p : series.points) {
+        engine::plot::Curve curve = Steps(histogram, target, yield.samples);
+        for (const Point& p : curve.points) {
             low = std::min(low, p.x);
             high = std::max(high, p.x);
             top = std::max(top, p.y);
         }
-        plot.curves.push_back(std::move(series));
+        plot.curves.push_back(std::move(curve));
         if (histogram.windowLow == 0 && histogram.windowHigh == 0)
             continue;
         for (const double edge : {histogram.windowLow, histogram.windowHigh}) {

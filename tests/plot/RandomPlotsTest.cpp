@@ -108,7 +108,7 @@ struct Worst {
     }
 };
 
-const Curve* SeriesNamed(const Plot& plot, const std::string& name) {
+const Curve* CurveNamed(const Plot& plot, const std::string& name) {
     const auto s =
         std::find_if(plot.curves.begin(), plot.curves.end(), [&](const Curve& x) { return x.name == name; });
     return s == plot.curves.end() ? nullptr : &*s;
@@ -200,8 +200,8 @@ Response Integrator(double x) {
 }
 
 void CompareBode(const Plot& plot, double rc, Response (*h)(double), Worst& worst) {
-    const Curve* gain = SeriesNamed(plot, "Gain");
-    const Curve* phase = SeriesNamed(plot, "Phase");
+    const Curve* gain = CurveNamed(plot, "Gain");
+    const Curve* phase = CurveNamed(plot, "Phase");
     ASSERT_TRUE(gain && phase);
     ASSERT_EQ(gain->points.size(), phase->points.size());
     for (size_t i = 0; i < gain->points.size(); ++i) {
@@ -287,8 +287,8 @@ Complex ClassAGain(const ClassAInputs& in, const ClassADesign& d, double f) {
 void CheckClassA(const Plot& plot, const Shown& s, Worst& worst) {
     ClassAInputs in;
     const ClassADesign d = ShownClassA(s, in);
-    const Curve* gain = SeriesNamed(plot, "Gain");
-    const Curve* phase = SeriesNamed(plot, "Phase");
+    const Curve* gain = CurveNamed(plot, "Gain");
+    const Curve* phase = CurveNamed(plot, "Phase");
     ASSERT_TRUE(gain && phase && d.operating);
     for (size_t i = 0; i < gain->points.size(); i += 3) {
         const double f = gain->points[i].x;
@@ -311,7 +311,7 @@ using Waveform = std::function<double(double t)>;
 
 void CompareWave(const Plot& plot, const std::string& name, const Waveform& wave, double period, double scale,
                  Worst& worst) {
-    const Curve* s = SeriesNamed(plot, name);
+    const Curve* s = CurveNamed(plot, name);
     ASSERT_NE(s, nullptr) << name;
     const double eps = 1e-12 * period;
     for (const Point& p : s->points) {
@@ -381,7 +381,7 @@ void CheckFilterCap(const Plot& plot, const Shown& s, Worst& worst) {
     const bool halfWave = s.typed.modes[1] == 0;
     const double k = halfWave ? 0.0045 : 0.0015, cycle = halfWave ? 0.020 : 0.010;
     const double slope = s("I") / s("C"), drop = slope * k;
-    const Curve* u = SeriesNamed(plot, "Capacitor");
+    const Curve* u = CurveNamed(plot, "Capacitor");
     ASSERT_NE(u, nullptr);
     for (size_t i = 0; i < u->points.size(); ++i) {
         const Point& p = u->points[i];
@@ -405,7 +405,7 @@ void CompareSteps(const Plot& plot, const std::string& name, double threshold, d
     CompareWave(
         plot, name, [=](double u) { return u < threshold ? -upwr : upwr; }, std::fabs(threshold), upwr,
         worst);
-    const Curve* s = SeriesNamed(plot, name);
+    const Curve* s = CurveNamed(plot, name);
     for (int i = 1; i < 40; ++i) {
         const double u = plot.xAxis.min + (plot.xAxis.max - plot.xAxis.min) * i / 40;
         if (std::fabs(u - threshold) > 1e-6 * std::fabs(threshold))
