@@ -407,6 +407,7 @@ void CFormPanels::Relayout() {
         sizes.panels = {both};
         sizes.panels.push_back(QSize(0, 0));
     }
+    sizes.scrollBar = scroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_);
     QScreen* screen = dialog_->screen() != nullptr ? dialog_->screen() : QGuiApplication::primaryScreen();
     const QRect available = screen->availableGeometry();
     const forms::PanelPlacement placement =

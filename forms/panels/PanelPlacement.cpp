@@ -62,6 +62,14 @@ PanelPlacement PlacePanels(const PanelSizes& sizes, const QRect& available, cons
                         std::max(0, std::min(wanted.height(), room.height() - sizes.form.height())))
                 : QSize(std::max(0, std::min(wanted.width(), besideWidth)),
                         std::min(wanted.height(), std::max(room.height(), sizes.form.height())));
+        // Room for each scroll bar beside what it scrolls, so that it covers nothing.
+        const QSize most = placement.below ? QSize(room.width(), room.height() - sizes.form.height())
+                                           : QSize(besideWidth, std::max(room.height(), sizes.form.height()));
+        const QSize shown = placement.area;
+        if (shown.height() < wanted.height())
+            placement.area.setWidth(std::max(0, std::min(shown.width() + sizes.scrollBar, most.width())));
+        if (shown.width() < wanted.width())
+            placement.area.setHeight(std::max(0, std::min(shown.height() + sizes.scrollBar, most.height())));
         placement.window = Window(sizes.form, placement.area, placement.below);
     }
     // The frame kept where it is, moved just enough to lie inside the screen.

@@ -24,6 +24,7 @@ struct PanelSizes {
     QSize form;
     std::vector<QSize> panels;  // what each open panel asks for
     QSize tabs;                 // what the tab area asks for with all of them
+    int scrollBar = 0;          // the breadth of a scroll bar, for an area that scrolls
 };
 
 // available: the screen's area for windows; frame: the window manager's

@@ -163,6 +163,11 @@ TEST(SidePanels, PlacementByTheRoomOnTheScreen) {
         EXPECT_EQ(placed.window, c.window) << where;
         EXPECT_TRUE(screen.contains(QRect(placed.position, placed.window))) << where;
     }
+    // An area that scrolls keeps room for its scroll bar beside what it shows.
+    forms::PanelSizes barred = sizes;
+    barred.scrollBar = 16;
+    EXPECT_EQ(forms::PlacePanels(barred, QRect(0, 0, 1300, 500), QMargins(), QPoint()).window, QSize(1136, 500));
+    EXPECT_EQ(forms::PlacePanels(barred, QRect(0, 0, 800, 600), QMargins(), QPoint()).window, QSize(636, 600));
     // A frame counts: a window that would fit without its title bar goes into tabs.
     const forms::PanelPlacement framed =
         forms::PlacePanels(sizes, QRect(0, 0, 1600, 510), QMargins(4, 24, 4, 4), QPoint(0, 0));
