@@ -126,7 +126,7 @@ void CMainDlg::OnAbout() {
 
 void CMainDlg::OpenForm(int commandId) {
     const FormCommand* command = FindFormCommand(commandId);
-    if (command == nullptr || command->create == nullptr)
+    if (command == nullptr)
         return;
     // A new form for every opening, so every opening starts from the defaults.
     std::unique_ptr<CCalcFormDlg> form = command->create();

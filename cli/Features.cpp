@@ -1,5 +1,7 @@
 #include "cli/Features.h"
 
+#include <cmath>
+
 #include "cli/FormRequest.h"
 #include "core/EngValue.h"
 #include "engine/Text.h"
@@ -9,9 +11,11 @@ namespace cli {
 
 namespace {
 
-// A value both as a number and as the field notation shows it.
+// A value both as a number and as the field notation shows it; a typed
+// value too large for a number ("1e400") is null beside its "Error".
 Json Value(double value) {
-    return Json{{"value", value}, {"text", engine::Latin1ToUtf8(FormatEngValue(value))}};
+    return Json{{"value", std::isfinite(value) ? Json(value) : Json(nullptr)},
+                {"text", engine::Latin1ToUtf8(FormatEngValue(value))}};
 }
 
 Json Optional(const std::optional<double>& value) {
@@ -94,7 +98,7 @@ Json PlotJson(const engine::plot::Plot& plot) {
     for (const Axis& axis : plot.yAxes)
         yAxes.push_back(axisJson(axis));
     Json series = Json::array();
-    for (const Series& s : plot.series) {
+    for (const Curve& s : plot.curves) {
         Json points = Json::array();
         for (const Point& p : s.points)
             points.push_back(Json::array({p.x, p.y}));
@@ -104,12 +108,8 @@ Json PlotJson(const engine::plot::Plot& plot) {
     Json markers = Json::array();
     for (const Marker& m : plot.markers)
         markers.push_back({{"name", m.name}, {"x", m.x}, {"y", m.y}, {"axis", m.axis}, {"text", m.text}});
-    return Json{{"title", plot.title},
-                {"note", plot.note},
-                {"x_axis", axisJson(plot.xAxis)},
-                {"y_axes", std::move(yAxes)},
-                {"series", std::move(series)},
-                {"markers", std::move(markers)}};
+    return Json{{"title", plot.title},        {"note", plot.note},           {"x_axis", axisJson(plot.xAxis)},
+                {"y_axes", std::move(yAxes)}, {"series", std::move(series)}, {"markers", std::move(markers)}};
 }
 
 std::string SpiceDeckOrRefuse(const engine::FormModel& form, const engine::FormState& state,

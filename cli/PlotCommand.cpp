@@ -24,11 +24,11 @@ int RunPlot(const PlotCommandOptions& options) {
     const Calculated calculated = CalculateOrFail(options.calc);
     if (!engine::plot::HasPlot(calculated.form))
         throw UsageError(std::string(calculated.form.className) + " has no plot");
-    const engine::plot::PlotResult result = engine::plot::MakePlot(calculated.form, calculated.calculation.state);
-    if (!result.plot) {
-        std::fprintf(stderr, "voltaris-cli: nothing to plot: %s\n", result.message.c_str());
-        return 1;
-    }
+    const engine::plot::PlotResult result =
+        engine::plot::MakePlot(calculated.form, calculated.calculation.state);
+    // A curve that cannot be drawn is refused as a deck that cannot be simulated is: status 2.
+    if (!result.plot)
+        throw UsageError("nothing to plot: " + result.message);
     if (!options.svgFile.empty()) {
         std::ofstream file(options.svgFile, std::ios::binary);
         file << engine::plot::PlotSvg(*result.plot);

@@ -21,7 +21,7 @@ class CCalcFormDlg : public platform::CDialog {
     explicit CCalcFormDlg(const bind::FormBinding& binding);
     ~CCalcFormDlg() override;
 
-    virtual void Recalculate();
+    void Recalculate();
     void OnHelpClicked();
     void OnCloseClicked();
 

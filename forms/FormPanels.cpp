@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
@@ -18,12 +19,12 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QPushButton>
 
 #include "engine/parts/PartsReport.h"
 #include "engine/plot/Plots.h"
 #include "engine/spice/CopyValues.h"
 #include "engine/spice/SpiceDeck.h"
+#include "forms/panels/DesignSection.h"
 #include "forms/panels/PanelPlacement.h"
 #include "forms/panels/PartsPanel.h"
 #include "forms/panels/PlotPanel.h"
@@ -212,7 +213,14 @@ CFormPanels::CFormPanels(QWidget* dialog, const engine::FormModel& form,
         field->installEventFilter(requests);
 }
 
-CFormPanels::~CFormPanels() = default;
+// The panels go with the dialog's widgets, after this: the search stops now
+// and no longer reports to it.
+CFormPanels::~CFormPanels() {
+    if (design_ != nullptr) {
+        design_->OnDistributionChanged({});
+        design_->Stop();
+    }
+}
 
 // The panels' area is made with the first panel: until then the form has no
 // widget beyond its template's.
@@ -272,14 +280,19 @@ std::vector<QWidget*> CFormPanels::OpenPanels() const {
 void CFormPanels::SetPartsOpen(bool open) {
     if (open && parts_ == nullptr) {
         MakeHost();
-        parts_ = new CPartsPanel(row_);
+        parts_ = new forms::PartsPanel(row_);
         parts_->setAccessibleName(QStringLiteral("Parts panel"));
         parts_->installEventFilter(side_);
         row_->layout()->addWidget(parts_);
-        QObject::connect(parts_, &CPartsPanel::StandardValuesRequested, dialog_,
+        QObject::connect(parts_, &forms::PartsPanel::StandardValuesRequested, dialog_,
                          [this](const engine::FormState& state) { apply_(state); });
+        design_ = new forms::DesignSection(parts_);
+        design_->OnDistributionChanged([this] { RefreshPlot(); });
+        parts_->AddSection(design_);
     }
     partsAction_->setChecked(open);
+    if (design_ != nullptr && !open)
+        design_->Stop();
     if (parts_ != nullptr && !InTabs())
         parts_->setVisible(open);
     Refresh();
@@ -309,12 +322,22 @@ void CFormPanels::Follow(const engine::FormState& state) {
 void CFormPanels::Refresh() {
     if (PartsOpen())
         parts_->Update(form_, state_);
-    if (PlotOpen()) {
-        // With the Parts panel open, the plot shows the circuit as built too.
-        const auto asBuilt = PartsOpen() ? engine::parts::StandardValuesState(form_, state_)
-                                         : std::optional<engine::FormState>();
-        plot_->Update(form_, state_, asBuilt ? &*asBuilt : nullptr);
+    RefreshPlot();
+}
+
+// The selected combination's builds while the Parts panel has one, else the
+// circuit's curve; with the Parts panel open, the circuit as built too.
+void CFormPanels::RefreshPlot() {
+    if (!PlotOpen())
+        return;
+    if (std::optional<engine::plot::Plot> distribution =
+            PartsOpen() ? design_->Distribution() : std::nullopt) {
+        plot_->Show({std::move(distribution), {}});
+        return;
     }
+    const auto asBuilt =
+        PartsOpen() ? engine::parts::StandardValuesState(form_, state_) : std::optional<engine::FormState>();
+    plot_->Update(form_, state_, asBuilt ? &*asBuilt : nullptr);
 }
 
 // Puts the open panels side by side or on a tab each; closed ones are hidden in the row.

@@ -20,10 +20,11 @@ class QLineEdit;
 class QMenu;
 class QScrollArea;
 class QTabWidget;
-class CPartsPanel;
 namespace forms {
+class DesignSection;
+class PartsPanel;
 class PlotPanel;
-}
+}  // namespace forms
 
 class CFormPanels {
   public:
@@ -53,6 +54,7 @@ class CFormPanels {
     void SetPartsOpen(bool open);
     void SetPlotOpen(bool open);
     const std::vector<QAction*>& MenuActions() const { return actions_; }
+    forms::DesignSection* Design() const { return design_; }
     QWidget* Side() const { return side_; }
     // Whether the panels share one area with a tab each, and whether they stand below the form.
     bool InTabs() const;
@@ -68,6 +70,7 @@ class CFormPanels {
     void CopyNetlist() const;
     void SaveNetlist() const;
     void Refresh();
+    void RefreshPlot();
 
     QWidget* dialog_;
     const engine::FormModel& form_;
@@ -80,8 +83,9 @@ class CFormPanels {
     QTabWidget* tabs_ = nullptr;     // or with a tab each
     bool below_ = false;
     bool relayoutQueued_ = false;
-    std::vector<QSize> laidOutHints_;  // the panels' wishes at the last layout
-    CPartsPanel* parts_ = nullptr;     // made when first opened
+    std::vector<QSize> laidOutHints_;         // the panels' wishes at the last layout
+    forms::PartsPanel* parts_ = nullptr;      // made when first opened
+    forms::DesignSection* design_ = nullptr;  // in the Parts panel
     forms::PlotPanel* plot_ = nullptr;
     QAction* partsAction_ = nullptr;
     QAction* plotAction_ = nullptr;

@@ -3,13 +3,16 @@
 // (see screenshots.sh) to see real windows, or offscreen. --dark shows them in
 // the dark palette the display tests use.
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
@@ -17,10 +20,13 @@
 
 #include "app/FormTable.h"
 #include "app/MainDlg.h"
+#include "engine/oscillators/Astable555.h"
 #include "forms/CalcFormDlg.h"
 #include "forms/FormPanels.h"
+#include "forms/panels/DesignSection.h"
 #include "platform/AppLook.h"
 #include "platform/HelpWindow.h"
+#include "res/ids/Astable555Ids.h"
 #include "tools/DarkPalette.h"
 
 namespace {
@@ -71,8 +77,6 @@ void Settle() {
 
 void SaveForms() {
     for (const FormCommand& command : FormCommands()) {
-        if (command.create == nullptr)
-            continue;
         std::unique_ptr<CCalcFormDlg> form = command.create();
         form->Create(nullptr);
         const QString name = QString::fromLatin1(command.className);
@@ -102,6 +106,45 @@ void SaveForms() {
         }
         form->close();
     }
+}
+
+// The 555 astable asked for 1 kHz at 60 %, its Parts panel's best
+// combinations found with yield windows and the top row's distribution shown.
+void SaveDesign() {
+    const FormCommand* command = FindFormCommand(ids::astable555::kCommand);
+    std::unique_ptr<CCalcFormDlg> form = command->create();
+    form->Create(nullptr);
+    engine::FormState state = engine::OpenedState(form->Form());
+    state.modes[0] = astable555::kCFAndDuty;
+    state.texts[astable555::kC] = "10n";
+    state.texts[astable555::kF] = "1k";
+    state.texts[astable555::kDuty] = "60";
+    form->ApplyState(state);
+    form->Panels()->SetPartsOpen(true);
+    form->Panels()->Design()->setChecked(true);
+    form->findChild<QDoubleSpinBox*>(QStringLiteral("DesignWindowF"))->setValue(5);
+    form->findChild<QDoubleSpinBox*>(QStringLiteral("DesignWindowDuty"))->setValue(3);
+    form->findChild<QCheckBox*>(QStringLiteral("DesignFixC"))->setChecked(true);
+    form->show();
+    form->findChild<QPushButton*>(QStringLiteral("DesignFind"))->click();
+    while (form->Panels()->Design()->Running())
+        Settle();
+    Settle();
+    Save(*form, QStringLiteral("CAstable555Dlg-design"));
+    SaveScreen(QStringLiteral("CAstable555Dlg-design-screen"));
+    const QRect frame = form->frameGeometry(), room = form->screen()->availableGeometry();
+    std::printf("%s design: frame %dx%d+%d+%d%s%s\n", room.contains(frame) ? "inside " : "OUTSIDE",
+                frame.width(), frame.height(), frame.x(), frame.y(), form->Panels()->InTabs() ? ", tabs" : "",
+                form->Panels()->Below() ? ", below" : "");
+    // With the Plot panel too: the top row's builds, on the Plot tab where the panels share one area.
+    form->Panels()->SetPlotOpen(true);
+    if (form->Panels()->InTabs()) {
+        form->Panels()->MoveFocusBetweenFormAndPanels();
+        form->Panels()->MoveFocusBetweenFormAndPanels();
+    }
+    Settle();
+    Save(*form, QStringLiteral("CAstable555Dlg-design-plot"));
+    form->close();
 }
 
 // The About box comes first: grab it while it runs, then close it; then the
@@ -158,8 +201,21 @@ int main(int argc, char* argv[]) {
     if (arguments.removeAll(QStringLiteral("--dark")) > 0)
         QApplication::setPalette(tools::DarkPalette());
     const bool formsOnly = arguments.removeAll(QStringLiteral("--forms")) > 0;
+    const bool designOnly = arguments.removeAll(QStringLiteral("--design")) > 0;
+    // --font POINTS: the program's font at another size, as a desktop setting would give it.
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--font"));
+        at >= 0 && at + 1 < arguments.size()) {
+        QFont font = QApplication::font();
+        font.setPointSize(arguments[at + 1].toInt());
+        QApplication::setFont(font);
+        arguments.remove(at, 2);
+    }
     gFolder = QDir(arguments.isEmpty() ? QStringLiteral("shots") : arguments.first());
     QDir().mkpath(gFolder.path());
+    if (designOnly) {
+        SaveDesign();
+        return 0;
+    }
     SaveForms();
     if (formsOnly)
         return 0;

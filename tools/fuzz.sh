@@ -1,20 +1,24 @@
 #!/usr/bin/env bash
 # Runs each libFuzzer target for a bounded time, starting from the seeds in
 # fuzz/corpus/<target>/ (left untouched: what the run finds goes into the
-# build folder), and prints the executions per target.
-#   tools/fuzz.sh [build dir, default build-asan] [seconds per target, default 60]
+# build folder), and prints the executions per target. The seconds given are
+# the whole run's, split evenly between the targets.
+#   tools/fuzz.sh [build dir, default build-asan] [seconds in all, default 120]
 # The targets come from the preset "asan": cmake --preset asan && cmake --build --preset asan
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$top/build-asan}
-seconds=${2:-${FUZZ_SECONDS:-60}}
+targets=(engvalue_fuzz forms_fuzz features_fuzz)
+total=${2:-${FUZZ_SECONDS:-120}}
+seconds=$((total / ${#targets[@]}))
+[ "$seconds" -ge 1 ] || seconds=1
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$top/tools/lsan-qt.supp:print_suppressions=0}
 export QT_QPA_PLATFORM=offscreen
 status=0
 summary=()
-for target in engvalue_fuzz forms_fuzz; do
+for target in "${targets[@]}"; do
   binary="$build/fuzz/$target"
   if [ ! -x "$binary" ]; then
     echo "fuzz.sh: $binary is missing (build the preset \"asan\")" >&2

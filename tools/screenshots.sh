@@ -8,6 +8,7 @@
 #   screenshots.sh --readme   refreshes the pictures of the README in docs/
 #   screenshots.sh --dark     the same windows in a dark palette, into tools/shots/dark/
 #   screenshots.sh --forms [folder]   the forms only
+#   screenshots.sh --design [folder] [--dark] [--font PT]   the Parts panel's best combinations
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$top/build}
@@ -20,6 +21,9 @@ if [ "${1:-}" = --readme ]; then
 elif [ "${1:-}" = --dark ]; then
   options=(--dark)
   out=${2:-$top/tools/shots/dark}
+elif [ "${1:-}" = --design ]; then
+  options=(--design "${@:3}")
+  out=${2:-$top/tools/shots}
 elif [ "${1:-}" = --forms ]; then
   options=(--forms)
   out=${2:-$top/tools/shots}

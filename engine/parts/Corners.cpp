@@ -22,18 +22,72 @@ struct Effect {
     }
 };
 
-}  // namespace
-
-CornerResult EvaluateCorners(const CircuitFunction& circuit, std::span<const double> parts,
-                             std::span<const double> tolerances, size_t outputCount) {
+// The parts with a tolerance, by index, at most kMaxCornerParts of them.
+std::vector<int> VariedParts(std::span<const double> parts, std::span<const double> tolerances) {
     std::vector<int> varied;
     for (size_t i = 0; i < parts.size() && varied.size() < kMaxCornerParts; ++i) {
         if (tolerances[i] > 0)
             varied.push_back(static_cast<int>(i));
     }
+    return varied;
+}
+
+// What the corners of one output have given so far.
+struct OutputTally {
+    OutputSpread& spread;
+    std::span<Effect> effects;  // one per varied part
+    bool seen = false;
+
+    void Add(int mask, double value) {
+        if (Fails(value)) {
+            ++spread.failedCorners;
+            return;
+        }
+        if (!seen || value < spread.min) {
+            spread.min = value;
+            spread.minCorner = mask;
+        }
+        if (!seen || value > spread.max) {
+            spread.max = value;
+            spread.maxCorner = mask;
+        }
+        seen = true;
+        for (size_t k = 0; k < effects.size(); ++k) {
+            Effect& effect = effects[k];
+            if ((mask >> k & 1) != 0) {
+                effect.high += value;
+                ++effect.highCount;
+            } else {
+                effect.low += value;
+                ++effect.lowCount;
+            }
+        }
+    }
+
+    // No working corner leaves no range; the part that moves the output most.
+    void Finish(const std::vector<int>& varied) {
+        if (!seen)
+            spread.min = spread.max = kErrorValue;
+        double largest = 0;
+        for (size_t k = 0; k < varied.size(); ++k) {
+            const double size = effects[k].Size();
+            // Rounding noise on an output a part does not touch is no effect.
+            if (size > largest && size > 1e-9 * std::fabs(spread.nominal)) {
+                largest = size;
+                spread.mostSensitive = varied[k];
+            }
+        }
+    }
+};
+
+}  // namespace
+
+CornerResult EvaluateCorners(const CircuitFunction& circuit, std::span<const double> parts,
+                             std::span<const double> tolerances, size_t outputCount) {
     CornerResult result;
+    result.varied = VariedParts(parts, tolerances);
+    const std::vector<int>& varied = result.varied;
     result.corners = 1 << varied.size();
-    result.varied = varied;
     result.outputs.resize(outputCount);
     std::vector<double> corner(parts.begin(), parts.end());
     std::vector<double> outputs(outputCount);
@@ -43,55 +97,21 @@ CornerResult EvaluateCorners(const CircuitFunction& circuit, std::span<const dou
         result.outputs[o].nominal = Fails(outputs[o]) ? kErrorValue : outputs[o];
 
     std::vector<Effect> effects(outputCount * varied.size());
-    std::vector<bool> seen(outputCount, false);
+    std::vector<OutputTally> tallies;
+    for (size_t o = 0; o < outputCount; ++o)
+        tallies.push_back(
+            {result.outputs[o], std::span<Effect>(effects).subspan(o * varied.size(), varied.size()), false});
     for (int mask = 0; mask < result.corners; ++mask) {
         for (size_t k = 0; k < varied.size(); ++k) {
             const size_t i = static_cast<size_t>(varied[k]);
             corner[i] = parts[i] * ((mask >> k & 1) != 0 ? 1 + tolerances[i] : 1 - tolerances[i]);
         }
         circuit(corner, outputs);
-        for (size_t o = 0; o < outputCount; ++o) {
-            OutputSpread& spread = result.outputs[o];
-            const double value = outputs[o];
-            if (Fails(value)) {
-                ++spread.failedCorners;
-                continue;
-            }
-            if (!seen[o] || value < spread.min) {
-                spread.min = value;
-                spread.minCorner = mask;
-            }
-            if (!seen[o] || value > spread.max) {
-                spread.max = value;
-                spread.maxCorner = mask;
-            }
-            seen[o] = true;
-            for (size_t k = 0; k < varied.size(); ++k) {
-                Effect& effect = effects[o * varied.size() + k];
-                if ((mask >> k & 1) != 0) {
-                    effect.high += value;
-                    ++effect.highCount;
-                } else {
-                    effect.low += value;
-                    ++effect.lowCount;
-                }
-            }
-        }
+        for (size_t o = 0; o < outputCount; ++o)
+            tallies[o].Add(mask, outputs[o]);
     }
-    for (size_t o = 0; o < outputCount; ++o) {
-        OutputSpread& spread = result.outputs[o];
-        if (!seen[o])
-            spread.min = spread.max = kErrorValue;
-        double largest = 0;
-        for (size_t k = 0; k < varied.size(); ++k) {
-            const double size = effects[o * varied.size() + k].Size();
-            // Rounding noise on an output a part does not touch is no effect.
-            if (size > largest && size > 1e-9 * std::fabs(spread.nominal)) {
-                largest = size;
-                spread.mostSensitive = varied[k];
-            }
-        }
-    }
+    for (OutputTally& tally : tallies)
+        tally.Finish(varied);
     return result;
 }
 

@@ -35,10 +35,10 @@ struct PartLine {
     Series series = Series::kE24;
     double formValue = 0;
     bool standardised = false;  // false when the form's value is no value to buy (0, Error)
-    std::string refused;        // why not, when not standardised: "no value", "beyond ..."
-    double standard = 0;        // the chosen value; the form's value when not standardised
-    int step = 0;               // ranks from the nearest
-    double below = 0;           // the standard values next to the chosen one, 0 for none
+    std::string refused;  // why not, when not standardised: "no value to choose a part for", "beyond ..."
+    double standard = 0;  // the chosen value; the form's value when not standardised
+    int step = 0;         // ranks from the nearest
+    double below = 0;     // the standard values next to the chosen one, 0 for none
     double above = 0;
     std::optional<double> deviationPercent;  // of the chosen value from the form's
     double tolerancePercent = 0;
@@ -80,13 +80,14 @@ struct PartsReport {
     std::vector<Mark> marks;
 };
 
-// A deviation beyond this (percent) is marked.
+// A deviation beyond this (percent) is flagged in its row of the Parts
+// panel's tables. It is no mark: marks hold only what the tables cannot show.
 inline constexpr double kMarkedDeviation = 1.0;
 
-// state: as after a recalculation of the form.
 // Whether the form has parts to buy, without analysing them.
 bool HasParts(const FormModel& form);
 
+// state: as after a recalculation of the form.
 PartsReport AnalyseParts(const FormModel& form, const FormState& state, const PartsOptions& options = {});
 
 // The form with its parts at the chosen standard values and the mode that

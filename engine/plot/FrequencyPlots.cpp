@@ -45,8 +45,8 @@ double PhaseDeg(Complex h) {
 template <typename Response>
 void AddResponse(Plot& plot, Response response, double centre, int decadesBelow, int decadesAbove,
                  bool unwrap = false) {
-    Series gain{"Gain", {}, kGainAxis};
-    Series phase{"Phase", {}, kPhaseAxis};
+    Curve gain{"Gain", {}, kGainAxis};
+    Curve phase{"Phase", {}, kPhaseAxis};
     for (int k = -decadesBelow * kPointsPerDecade; k <= decadesAbove * kPointsPerDecade; ++k) {
         const double f = centre * std::pow(10.0, static_cast<double>(k) / kPointsPerDecade);
         const Complex h = response(f);
@@ -64,8 +64,8 @@ void AddResponse(Plot& plot, Response response, double centre, int decadesBelow,
                 p[i].y += 360;
         }
     }
-    plot.series.push_back(std::move(gain));
-    plot.series.push_back(std::move(phase));
+    plot.curves.push_back(std::move(gain));
+    plot.curves.push_back(std::move(phase));
 }
 
 // One text for both curves; the phase gets its dot only. Where the phase
@@ -142,7 +142,9 @@ PlotResult IntegratorPlot(const CircuitValues& in) {
 // transistor is the design's own (current gain B, emitter resistance re).
 PlotResult ClassAPlot(const CircuitValues& in) {
     using namespace class_a;
-    const ClassAInputs inputs = ClassAInputsOf(in.values, in.checks);
+    // The design the form's lists show: from the fields as typed, not from
+    // the Vout the recalculation wrote back (a second design starts from it).
+    const ClassAInputs inputs = ClassAInputsOf(in.given.empty() ? in.values : in.given, in.checks);
     const ClassADesign d = DesignClassA(inputs);
     if (!d.operating)
         return {std::nullopt, std::string("The design does not operate: ") + ClassAStatusText(d)};

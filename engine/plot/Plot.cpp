@@ -5,8 +5,8 @@
 
 namespace engine::plot {
 
-double ValueAt(const Series& series, double x, bool logX) {
-    const std::vector<Point>& p = series.points;
+double ValueAt(const Curve& curve, double x, bool logX) {
+    const std::vector<Point>& p = curve.points;
     if (p.empty() || x < p.front().x || x > p.back().x)
         return NAN;
     // The first point beyond x: at a vertical edge that is after the edge.
@@ -56,7 +56,7 @@ void FitAxes(Plot& plot) {
     constexpr double kNone = std::numeric_limits<double>::infinity();
     double xLow = kNone, xHigh = -kNone;
     std::vector<double> yLow(plot.yAxes.size(), kNone), yHigh(plot.yAxes.size(), -kNone);
-    for (const Series& s : plot.series) {
+    for (const Curve& s : plot.curves) {
         for (const Point& p : s.points) {
             xLow = std::min(xLow, p.x);
             xHigh = std::max(xHigh, p.x);

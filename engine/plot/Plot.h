@@ -26,7 +26,7 @@ struct Axis {
     double max = NAN;
 };
 
-struct Series {
+struct Curve {
     std::string name;
     std::vector<Point> points = {};  // in order of x; a vertical edge is two points at one x
     int axis = 0;                    // index into Plot::yAxes
@@ -48,7 +48,7 @@ struct Plot {
     std::string note;  // what the curve is and is not, under the title; empty for none
     Axis xAxis;
     std::vector<Axis> yAxes;  // one or two: left, then right
-    std::vector<Series> series;
+    std::vector<Curve> curves;
     std::vector<Marker> markers;
 };
 
@@ -58,9 +58,9 @@ struct PlotResult {
     std::string message;
 };
 
-// y of the series at x, linearly interpolated (on a log x axis: in log x);
-// at a vertical edge the value after it. NaN outside the series.
-double ValueAt(const Series& series, double x, bool logX = false);
+// y of the curve at x, linearly interpolated (on a log x axis: in log x);
+// at a vertical edge the value after it. NaN outside the curve.
+double ValueAt(const Curve& curve, double x, bool logX = false);
 
 // Fits every axis still without a range to its data: a log axis to whole
 // decades, a linear one with a small margin.

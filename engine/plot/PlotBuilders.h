@@ -14,6 +14,9 @@ struct CircuitValues {
     std::span<const double> values;
     std::span<const int> modes;
     std::span<const int> checks;
+    // The fields as the recalculation read them, before it wrote any back: a
+    // form that rewrites an input (class A's Vout) designs from these.
+    std::span<const double> given = {};
 };
 
 // Frequency responses.

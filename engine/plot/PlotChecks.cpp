@@ -22,7 +22,7 @@ bool Finite(const Plot& plot) {
     if (!Finite(plot.xAxis) ||
         !std::all_of(plot.yAxes.begin(), plot.yAxes.end(), [](const Axis& a) { return Finite(a); }))
         return false;
-    for (const Series& s : plot.series) {
+    for (const Curve& s : plot.curves) {
         for (const Point& p : s.points) {
             if (!std::isfinite(p.x) || !std::isfinite(p.y))
                 return false;

@@ -33,7 +33,7 @@ const std::string& UnitOf(const Plot& plot, int axis) {
 
 std::string PlotCsv(const Plot& plot) {
     std::string csv = "kind,series," + Quoted("x (" + plot.xAxis.unit + ")") + ",y,unit,text\n";
-    for (const Series& s : plot.series)
+    for (const Curve& s : plot.curves)
         for (const Point& p : s.points)
             csv += "point," + Quoted(s.name) + "," + Number(p.x) + "," + Number(p.y) + "," +
                    Quoted(UnitOf(plot, s.axis)) + ",\n";

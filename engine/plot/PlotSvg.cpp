@@ -65,111 +65,150 @@ std::string AxisTitle(const Axis& axis) {
     return axis.unit.empty() ? axis.label : axis.label + " (" + axis.unit + ")";
 }
 
-}  // namespace
-
-std::string PlotSvg(const Plot& plot, int width, int height) {
-    const bool twoAxes = plot.yAxes.size() > 1;
-    const double left = 84, right = width - (twoAxes ? 84.0 : 24.0), top = plot.note.empty() ? 44 : 58;
-    const int legendRows = static_cast<int>((plot.series.size() + 2) / 3);
-    const double bottom = height - 56.0 - 18.0 * legendRows;
-    const Scale x{plot.xAxis, left, right};
+// Where the plot area lies in the picture, and how values map onto it.
+struct Frame {
+    int width, height;
+    double left, right, top, bottom;
+    Scale x;
     std::vector<Scale> y;
-    for (const Axis& axis : plot.yAxes)
-        y.push_back({axis, bottom, top});
 
+    Frame(const Plot& plot, int pictureWidth, int pictureHeight)
+        : width(pictureWidth),
+          height(pictureHeight),
+          left(84),
+          right(pictureWidth - (plot.yAxes.size() > 1 ? 84.0 : 24.0)),
+          top(plot.note.empty() ? 44 : 58),
+          bottom(pictureHeight - 56.0 - 18.0 * static_cast<double>((plot.curves.size() + 2) / 3)),
+          x{plot.xAxis, left, right} {
+        for (const Axis& axis : plot.yAxes)
+            y.push_back({axis, bottom, top});
+    }
+};
+
+std::string Heading(const Plot& plot, const Frame& f) {
     std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-    svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + std::to_string(width) +
-           "\" height=\"" + std::to_string(height) + "\" viewBox=\"0 0 " + std::to_string(width) + " " +
-           std::to_string(height) + "\">\n";
-    svg += "<rect x=\"0\" y=\"0\" width=\"" + std::to_string(width) + "\" height=\"" +
-           std::to_string(height) + "\" fill=\"white\"/>\n";
-    svg += Text(width / 2.0, 26, plot.title, "middle", 15, " font-weight=\"bold\"");
+    svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + std::to_string(f.width) +
+           "\" height=\"" + std::to_string(f.height) + "\" viewBox=\"0 0 " + std::to_string(f.width) + " " +
+           std::to_string(f.height) + "\">\n";
+    svg += "<rect x=\"0\" y=\"0\" width=\"" + std::to_string(f.width) + "\" height=\"" +
+           std::to_string(f.height) + "\" fill=\"white\"/>\n";
+    svg += Text(f.width / 2.0, 26, plot.title, "middle", 15, " font-weight=\"bold\"");
     if (!plot.note.empty())
-        svg += Text(width / 2.0, 44, plot.note, "middle", 11, " font-style=\"italic\"");
+        svg += Text(f.width / 2.0, 44, plot.note, "middle", 11, " font-style=\"italic\"");
+    return svg;
+}
 
-    // Grid and ticks.
+// Grid, ticks and axis titles, and the frame around the plot area.
+std::string Axes(const Plot& plot, const Frame& f) {
+    std::string svg;
     for (const Tick& tick : AxisTicks(plot.xAxis)) {
-        const double px = x(tick.value);
-        svg += "<line x1=\"" + F(px) + "\" y1=\"" + F(top) + "\" x2=\"" + F(px) + "\" y2=\"" + F(bottom) +
+        const double px = f.x(tick.value);
+        svg += "<line x1=\"" + F(px) + "\" y1=\"" + F(f.top) + "\" x2=\"" + F(px) + "\" y2=\"" + F(f.bottom) +
                "\" stroke=\"#dddddd\"/>\n";
-        svg += Text(px, bottom + 16, tick.label, "middle", 11);
+        svg += Text(px, f.bottom + 16, tick.label, "middle", 11);
     }
     for (size_t i = 0; i < plot.yAxes.size() && i < 2; ++i) {
         const bool leftSide = i == 0;
         for (const Tick& tick : AxisTicks(plot.yAxes[i])) {
-            const double py = y[i](tick.value);
+            const double py = f.y[i](tick.value);
             if (leftSide)
-                svg += "<line x1=\"" + F(left) + "\" y1=\"" + F(py) + "\" x2=\"" + F(right) + "\" y2=\"" +
+                svg += "<line x1=\"" + F(f.left) + "\" y1=\"" + F(py) + "\" x2=\"" + F(f.right) + "\" y2=\"" +
                        F(py) + "\" stroke=\"#dddddd\"/>\n";
-            svg += Text(leftSide ? left - 6 : right + 6, py + 4, tick.label, leftSide ? "end" : "start", 11);
+            svg +=
+                Text(leftSide ? f.left - 6 : f.right + 6, py + 4, tick.label, leftSide ? "end" : "start", 11);
         }
-        const double tx = leftSide ? 18 : width - 18.0;
-        const double ty = (top + bottom) / 2;
+        const double tx = leftSide ? 18 : f.width - 18.0;
+        const double ty = (f.top + f.bottom) / 2;
         svg += Text(tx, ty, AxisTitle(plot.yAxes[i]), "middle", 12,
                     " transform=\"rotate(-90 " + F(tx) + " " + F(ty) + ")\"");
     }
-    svg += Text((left + right) / 2, bottom + 36, AxisTitle(plot.xAxis));
-    svg += "<rect x=\"" + F(left) + "\" y=\"" + F(top) + "\" width=\"" + F(right - left) + "\" height=\"" +
-           F(bottom - top) + "\" fill=\"none\" stroke=\"#333333\"/>\n";
+    svg += Text((f.left + f.right) / 2, f.bottom + 36, AxisTitle(plot.xAxis));
+    svg += "<rect x=\"" + F(f.left) + "\" y=\"" + F(f.top) + "\" width=\"" + F(f.right - f.left) +
+           "\" height=\"" + F(f.bottom - f.top) + "\" fill=\"none\" stroke=\"#333333\"/>\n";
+    return svg;
+}
 
-    // Curves.
-    for (size_t i = 0; i < plot.series.size(); ++i) {
-        const Series& s = plot.series[i];
-        if (s.axis < 0 || s.axis >= static_cast<int>(y.size()) || s.points.empty())
+std::string Curves(const Plot& plot, const Frame& f) {
+    std::string svg;
+    for (size_t i = 0; i < plot.curves.size(); ++i) {
+        const Curve& s = plot.curves[i];
+        if (s.axis < 0 || s.axis >= static_cast<int>(f.y.size()) || s.points.empty())
             continue;
         std::string points;
         for (const Point& p : s.points)
             if (std::isfinite(p.y))
-                points += F(x(p.x)) + "," + F(y[s.axis](p.y)) + " ";
+                points += F(f.x(p.x)) + "," + F(f.y[s.axis](p.y)) + " ";
         svg += "<polyline fill=\"none\" stroke=\"" + std::string(kColours[i % std::size(kColours)]) +
                "\" stroke-width=\"2\"" + (s.asBuilt ? " stroke-dasharray=\"6 4\"" : "") + " points=\"" +
                points + "\"/>\n";
     }
+    return svg;
+}
 
-    // Markers, each text below any that it would cover.
-    struct Box {
-        double left, top, right, bottom;
-    };
+struct Box {
+    double left, top, right, bottom;
+};
+
+// Moves a marker's text below any placed text that it would cover.
+Box PlaceBelowOthers(Box box, double width, double height, const std::vector<Box>& placed) {
+    for (bool moved = true; moved;) {
+        moved = false;
+        box.right = box.left + width;
+        box.bottom = box.top + height;
+        for (const Box& other : placed) {
+            if (box.left < other.right && other.left < box.right && box.top < other.bottom &&
+                other.top < box.bottom) {
+                box.top = other.bottom + 2;
+                moved = true;
+            }
+        }
+    }
+    return box;
+}
+
+std::string Markers(const Plot& plot, const Frame& f) {
+    std::string svg;
     std::vector<Box> placed;
     for (const Marker& m : plot.markers) {
-        if (m.axis < 0 || m.axis >= static_cast<int>(y.size()))
+        if (m.axis < 0 || m.axis >= static_cast<int>(f.y.size()))
             continue;
-        const double px = x(m.x), py = y[m.axis](m.y);
-        svg += "<line x1=\"" + F(px) + "\" y1=\"" + F(top) + "\" x2=\"" + F(px) + "\" y2=\"" + F(bottom) +
+        const double px = f.x(m.x), py = f.y[m.axis](m.y);
+        svg += "<line x1=\"" + F(px) + "\" y1=\"" + F(f.top) + "\" x2=\"" + F(px) + "\" y2=\"" + F(f.bottom) +
                "\" stroke=\"#777777\" stroke-dasharray=\"4 3\"/>\n";
         svg += "<circle cx=\"" + F(px) + "\" cy=\"" + F(py) + "\" r=\"3.5\" fill=\"#222222\"/>\n";
         if (m.text.empty())
             continue;
         const double width = 6.2 * static_cast<double>(m.text.size()), height = 13;
-        const bool rightHalf = px > (left + right) / 2;
-        Box box{rightHalf ? px - 6 - width : px + 6, std::max(top, py - 7 - height), 0, 0};
-        for (bool moved = true; moved;) {
-            moved = false;
-            box.right = box.left + width;
-            box.bottom = box.top + height;
-            for (const Box& other : placed) {
-                if (box.left < other.right && other.left < box.right && box.top < other.bottom &&
-                    other.top < box.bottom) {
-                    box.top = other.bottom + 2;
-                    moved = true;
-                }
-            }
-        }
+        const bool rightHalf = px > (f.left + f.right) / 2;
+        const Box box =
+            PlaceBelowOthers({rightHalf ? px - 6 - width : px + 6, std::max(f.top, py - 7 - height), 0, 0},
+                             width, height, placed);
         placed.push_back(box);
         svg += Text(box.left, box.bottom - 3, m.text, "start", 11);
     }
+    return svg;
+}
 
-    // Legend, three entries a row.
-    for (size_t i = 0; i < plot.series.size(); ++i) {
-        const double lx = left + (right - left) / 3 * static_cast<double>(i % 3);
-        const double ly = bottom + 58 + 18.0 * static_cast<double>(i / 3);
+// Three entries a row.
+std::string Legend(const Plot& plot, const Frame& f) {
+    std::string svg;
+    for (size_t i = 0; i < plot.curves.size(); ++i) {
+        const double lx = f.left + (f.right - f.left) / 3 * static_cast<double>(i % 3);
+        const double ly = f.bottom + 58 + 18.0 * static_cast<double>(i / 3);
         svg += "<line x1=\"" + F(lx) + "\" y1=\"" + F(ly - 4) + "\" x2=\"" + F(lx + 24) + "\" y2=\"" +
                F(ly - 4) + "\" stroke=\"" + kColours[i % std::size(kColours)] + "\" stroke-width=\"2\"" +
-               (plot.series[i].asBuilt ? " stroke-dasharray=\"6 4\"" : "") + "/>\n";
-        svg += Text(lx + 30, ly, plot.series[i].name, "start", 11);
+               (plot.curves[i].asBuilt ? " stroke-dasharray=\"6 4\"" : "") + "/>\n";
+        svg += Text(lx + 30, ly, plot.curves[i].name, "start", 11);
     }
-    svg += "</svg>\n";
     return svg;
+}
+
+}  // namespace
+
+std::string PlotSvg(const Plot& plot, int width, int height) {
+    const Frame frame(plot, width, height);
+    return Heading(plot, frame) + Axes(plot, frame) + Curves(plot, frame) + Markers(plot, frame) +
+           Legend(plot, frame) + "</svg>\n";
 }
 
 }  // namespace engine::plot

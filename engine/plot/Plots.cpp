@@ -14,10 +14,11 @@ namespace {
 PlotResult PlotOf(const FormModel& form, const FormPlot& declared, const FormState& state) {
     // The texts are those the recalculation was given: worked out again, the
     // computed fields take exactly the values the form shows.
-    const FormState given = Normalised(form, state);
-    std::vector<double> values = ParseFields(form, given.texts);
-    const std::vector<int>& modes = given.modes;
-    const std::vector<int>& checks = given.checks;
+    const FormState normalised = Normalised(form, state);
+    const std::vector<double> given = ParseFields(form, normalised.texts);
+    std::vector<double> values = given;
+    const std::vector<int>& modes = normalised.modes;
+    const std::vector<int>& checks = normalised.checks;
     Compute(form, values, modes, checks, nullptr);
     for (const int field : declared.needs) {
         const std::string name = form.fields[static_cast<size_t>(field)].name;
@@ -31,7 +32,7 @@ PlotResult PlotOf(const FormModel& form, const FormPlot& declared, const FormSta
         if (value < kTinyValue)
             return {std::nullopt, name + " is zero: no curve to draw."};
     }
-    return declared.build({values, modes, checks});
+    return declared.build({values, modes, checks, given});
 }
 
 }  // namespace
@@ -49,10 +50,10 @@ PlotResult MakePlot(const FormModel& form, const FormState& state, const FormSta
     if (asBuilt != nullptr) {
         PlotResult built = PlotOf(form, form.plot, *asBuilt);
         if (built.plot) {
-            for (Series& s : built.plot->series) {
+            for (Curve& s : built.plot->curves) {
                 s.name += " (as built)";
                 s.asBuilt = true;
-                result.plot->series.push_back(std::move(s));
+                result.plot->curves.push_back(std::move(s));
             }
         } else {
             result.message = "As built: " + built.message;

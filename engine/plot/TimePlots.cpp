@@ -38,14 +38,14 @@ Plot SupplyFractionPlot(const std::string& title) {
 
 // Segments meet where two sums of times do, which rounding may put a last
 // bit apart: time never steps back.
-void Append(Series& s, double t, double y) {
+void Append(Curve& s, double t, double y) {
     if (!s.points.empty())
         t = std::max(t, s.points.back().x);
     s.points.push_back({t, y});
 }
 
 // An exponential from `from` towards `to`, reaching `at` after `duration`.
-void AddExponential(Series& s, double start, double duration, double from, double to, double at) {
+void AddExponential(Curve& s, double start, double duration, double from, double to, double at) {
     const double decay = std::log((to - from) / (to - at)) / duration;
     for (int i = 0; i <= kPointsPerSegment; ++i) {
         const double t = duration * i / kPointsPerSegment;
@@ -53,7 +53,7 @@ void AddExponential(Series& s, double start, double duration, double from, doubl
     }
 }
 
-void AddLevel(Series& s, double start, double end, double level) {
+void AddLevel(Curve& s, double start, double end, double level) {
     Append(s, start, level);
     Append(s, end, level);
 }
@@ -73,8 +73,8 @@ PlotResult Astable555Plot(const CircuitValues& in) {
     const double tl = in.values[kTl];
     const double t = th + tl;
     Plot plot = SupplyFractionPlot("Astable oscillator, 555 based");
-    Series capacitor{"Capacitor"};
-    Series output{"Output"};
+    Curve capacitor{"Capacitor"};
+    Curve output{"Output"};
     for (int period = 0; period < 3; ++period) {
         const double start = period * t;
         AddExponential(capacitor, start, th, 1.0 / 3, 1, 2.0 / 3);
@@ -82,7 +82,7 @@ PlotResult Astable555Plot(const CircuitValues& in) {
         AddLevel(output, start, start + th, 1);
         AddLevel(output, start + th, start + t, 0);
     }
-    plot.series = {std::move(capacitor), std::move(output)};
+    plot.curves = {std::move(capacitor), std::move(output)};
     plot.markers = {{"Th", th, 2.0 / 3, 0, Time("Th", th)},
                     {"Tl", t, 1.0 / 3, 0, Time("Tl", tl)},
                     {"T", t, 0, 0, Time("T", t)}};
@@ -98,19 +98,19 @@ PlotResult Monostable555Plot(const CircuitValues& in) {
     const double after = 0.6 * t;
     const double triggerWidth = 0.05 * t;
     Plot plot = SupplyFractionPlot("Monostable oscillator, 555 based");
-    Series trigger{"Trigger"};
+    Curve trigger{"Trigger"};
     AddLevel(trigger, -before, 0, 1);
     AddLevel(trigger, 0, triggerWidth, 0);
     AddLevel(trigger, triggerWidth, t + after, 1);
-    Series capacitor{"Capacitor"};
+    Curve capacitor{"Capacitor"};
     AddLevel(capacitor, -before, 0, 0);
     AddExponential(capacitor, 0, t, 0, 1, 2.0 / 3);
     AddLevel(capacitor, t, t + after, 0);
-    Series output{"Output"};
+    Curve output{"Output"};
     AddLevel(output, -before, 0, 0);
     AddLevel(output, 0, t, 1);
     AddLevel(output, t, t + after, 0);
-    plot.series = {std::move(trigger), std::move(capacitor), std::move(output)};
+    plot.curves = {std::move(trigger), std::move(capacitor), std::move(output)};
     plot.markers = {{"Trigger", 0, 0, 0, "Trigger"}, {"T", t, 2.0 / 3, 0, Time("T", t)}};
     return {std::move(plot), ""};
 }
@@ -125,8 +125,8 @@ PlotResult GateAstablePlot(const CircuitValues& in) {
     const double t = in.values[kT];
     const double half = t / 2;
     Plot plot = SupplyFractionPlot("Astable oscillator, CMOS gate based");
-    Series node{"First gate's input"};
-    Series output{"Output"};
+    Curve node{"First gate's input"};
+    Curve output{"Output"};
     for (int period = 0; period < 3; ++period) {
         const double start = period * t;
         AddExponential(node, start, half, 1, 0, 0.5);
@@ -134,7 +134,7 @@ PlotResult GateAstablePlot(const CircuitValues& in) {
         AddLevel(output, start, start + half, 1);
         AddLevel(output, start + half, start + t, 0);
     }
-    plot.series = {std::move(node), std::move(output)};
+    plot.curves = {std::move(node), std::move(output)};
     plot.markers = {{"Threshold", half, 0.5, 0, Time("T/2", half)}, {"T", t, 0.5, 0, Time("T", t)}};
     return {std::move(plot), ""};
 }
@@ -150,7 +150,7 @@ PlotResult FilterCapPlot(const CircuitValues& in) {
     const double cycle = halfWave ? 0.020 : 0.010;
     const double deltaU = in.values[kDeltaU];
     Plot plot = TimePlot("Filtering capacitor", "Voltage below the peak", "V", true);
-    Series capacitor{"Capacitor"};
+    Curve capacitor{"Capacitor"};
     for (int n = 0; n < 4; ++n) {
         const double start = n * cycle;
         for (int i = 0; i <= kPointsPerSegment; ++i) {
@@ -163,7 +163,7 @@ PlotResult FilterCapPlot(const CircuitValues& in) {
                    -deltaU * (1 + std::cos(phase)) / 2);
         }
     }
-    plot.series = {std::move(capacitor)};
+    plot.curves = {std::move(capacitor)};
     plot.markers = {
         {"DeltaU", k, -deltaU, 0, "DeltaU = " + ValueText(deltaU, "V") + " after k = " + ValueText(k, "s")}};
     return {std::move(plot), ""};

@@ -23,7 +23,7 @@ PlotResult SchmittTriggerPlot(const CircuitValues& in) {
     plot.title = "Schmitt trigger";
     plot.xAxis = {"Input Ui", "V", false, true, -span, span};
     plot.yAxes = {{"Output Uo", "V", false, true, -1.15 * upwr, 1.15 * upwr}};
-    plot.series = {
+    plot.curves = {
         {"Ui rising", {{-span, -upwr}, {utrig, -upwr}, {utrig, upwr}, {span, upwr}}},
         {"Ui falling", {{-span, -upwr}, {-utrig, -upwr}, {-utrig, upwr}, {span, upwr}}},
     };
@@ -46,9 +46,9 @@ PlotResult ZenerPlot(const CircuitValues& in) {
     plot.title = "Zener diode";
     plot.xAxis = {"Input", "V", false, true, 0, top};
     plot.yAxes = {{"Output", "V", false, true}, {"Zener power", "W", false, true}};
-    Series unloaded{"Output, no load"};
-    Series loaded{"Output, load Rcmin"};
-    Series power{"Zener power, no load", {}, 1};
+    Curve unloaded{"Output, no load"};
+    Curve loaded{"Output, load Rcmin"};
+    Curve power{"Zener power, no load", {}, 1};
     const auto zenerPower = [&](double u) { return u > uz ? uz * (u - uz) / r : 0.0; };
     for (int i = 0; i <= kPoints; ++i) {
         const double u = top * i / kPoints;
@@ -56,7 +56,7 @@ PlotResult ZenerPlot(const CircuitValues& in) {
         loaded.points.push_back({u, std::min(u * rcmin / (r + rcmin), uz)});
         power.points.push_back({u, zenerPower(u)});
     }
-    plot.series = {std::move(unloaded), std::move(loaded), std::move(power)};
+    plot.curves = {std::move(unloaded), std::move(loaded), std::move(power)};
     plot.markers = {{"Umin", umin, uz, 0, "Umin = " + ValueText(umin, "V")},
                     {"Umax", umax, uz, 0, "Umax = " + ValueText(umax, "V")},
                     {"Pzmax", umax, zenerPower(umax), 1, "Pz = " + ValueText(zenerPower(umax), "W")}};

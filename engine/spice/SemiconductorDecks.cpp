@@ -46,10 +46,12 @@ void ZenerDeck(const DeckInput& in, Netlist& deck) {
 
 namespace {
 
+using ClassAParts = std::vector<std::pair<std::string, double>>;
+
 // One copy of the stage, its nodes suffixed with `tag`, its input a sine of
 // `amplitude` at `f` on the shared supply.
 void ClassAStage(Netlist& deck, const std::string& tag, double amplitude, double f,
-                 const std::vector<std::pair<std::string, double>>& parts) {
+                 const ClassAParts& parts) {
     auto node = [&tag](const char* name) { return std::string(name) + tag; };
     auto value = [&parts](const char* name) {
         for (const auto& [part, v] : parts) {
@@ -76,6 +78,53 @@ void ClassAStage(Netlist& deck, const std::string& tag, double amplitude, double
     deck << "Rl" + tag + " " + node("out") + " 0 " + Num(value("Rl"));
 }
 
+// The stage's parts by name: those the form designed, or the standard ones
+// fitted in their place.
+ClassAParts BuiltClassAParts(const DeckInput& in, const ClassADesign& d) {
+    auto built = [&in](const char* name, double designed) {
+        const auto found = in.options.namedParts.find(name);
+        return found != in.options.namedParts.end() ? found->second : designed;
+    };
+    return {
+        {"Rc", in.v[class_a::kRc]},
+        {"Re", built("Re", d.Re)},
+        {"Rv", built("Rv", d.Rv)},
+        {"Rb", built("Rb", d.Rb)},
+        {"Rx", built("Rx", d.Rx)},
+        {"Cin", built("Cin", d.Cin)},
+        {"Cout", built("Cout", d.Cout)},
+        {"Cby", d.Cby > 0 ? built("Cby", d.Cby) : 0},
+        {"Rl", d.rl},
+    };
+}
+
+// Every fitted part has a value the simulator takes; Re and Cby of zero are not fitted.
+bool RequireClassAParts(Netlist& deck, const ClassAParts& parts) {
+    for (const auto& [name, value] : parts) {
+        const bool fitted = !((name == "Re" || name == "Cby") && value == 0);
+        if (fitted &&
+            !Require(deck, name, value, name[0] == 'C' ? Quantity::kCapacitance : Quantity::kResistance))
+            return false;
+    }
+    return true;
+}
+
+// The operating point at the start; the gains from the swing over the last
+// two cycles of eight.
+void MeasureClassA(Netlist& deck, const ClassADesign& d, double vin, double period) {
+    const std::string window = " from=" + Num(6 * period) + " to=" + Num(8 * period);
+    deck.Measure("tran", "ic", "find i(VIca) at=0", d.Ic);
+    deck.Measure("tran", "vc", "find v(ca) at=0", d.Vc);
+    deck.Measure("tran", "ve", "find v(ea) at=0", d.Ve);
+    deck.Measure("tran", "vb", "find v(ba) at=0", d.Vb);
+    deck.Helper("tran", "outmax", "max v(outa)" + window);
+    deck.Helper("tran", "outmin", "min v(outa)" + window);
+    deck.Measure("tran", "gain", "param='(outmax-outmin)/" + Num(vin) + "'", d.gain);
+    deck.Helper("tran", "ssmax", "max v(outs)" + window);
+    deck.Helper("tran", "ssmin", "min v(outs)" + window);
+    deck.Measure("tran", "gain_ss", "param='(ssmax-ssmin)/" + Num(vin / 100) + "'", d.gain);
+}
+
 }  // namespace
 
 // The designed stage with a generic NPN of the form's beta, in two copies on
@@ -96,27 +145,9 @@ void ClassAAmpDeck(const DeckInput& in, Netlist& deck) {
         deck.Refuse("the design has no operating point");
         return;
     }
-    auto built = [&in](const char* name, double designed) {
-        const auto found = in.options.namedParts.find(name);
-        return found != in.options.namedParts.end() ? found->second : designed;
-    };
-    const std::vector<std::pair<std::string, double>> parts = {
-        {"Rc", in.v[kRc]},
-        {"Re", built("Re", d.Re)},
-        {"Rv", built("Rv", d.Rv)},
-        {"Rb", built("Rb", d.Rb)},
-        {"Rx", built("Rx", d.Rx)},
-        {"Cin", built("Cin", d.Cin)},
-        {"Cout", built("Cout", d.Cout)},
-        {"Cby", d.Cby > 0 ? built("Cby", d.Cby) : 0},
-        {"Rl", d.rl},
-    };
-    for (const auto& [name, value] : parts) {
-        const bool fitted = !((name == "Re" || name == "Cby") && value == 0);
-        if (fitted &&
-            !Require(deck, name, value, name[0] == 'C' ? Quantity::kCapacitance : Quantity::kResistance))
-            return;
-    }
+    const ClassAParts parts = BuiltClassAParts(in, d);
+    if (!RequireClassAParts(deck, parts))
+        return;
     const double f = 50 * inputs.fmin;
     deck << "Vcc vcc 0 DC " + Num(inputs.vcc);
     deck.Note("VIc measures the collector current");
@@ -126,17 +157,7 @@ void ClassAAmpDeck(const DeckInput& in, Netlist& deck) {
     deck << ".model qnpn NPN(IS=1e-14 BF=" + Num(inputs.beta) + " VAF=100)";
     const double period = 1 / f;
     deck << ".tran " + Num(period / 200) + " " + Num(8 * period) + " 0 " + Num(period / 200);
-    const std::string window = " from=" + Num(6 * period) + " to=" + Num(8 * period);
-    deck.Measure("tran", "ic", "find i(VIca) at=0", d.Ic);
-    deck.Measure("tran", "vc", "find v(ca) at=0", d.Vc);
-    deck.Measure("tran", "ve", "find v(ea) at=0", d.Ve);
-    deck.Measure("tran", "vb", "find v(ba) at=0", d.Vb);
-    deck.Helper("tran", "outmax", "max v(outa)" + window);
-    deck.Helper("tran", "outmin", "min v(outa)" + window);
-    deck.Measure("tran", "gain", "param='(outmax-outmin)/" + Num(inputs.vin) + "'", d.gain);
-    deck.Helper("tran", "ssmax", "max v(outs)" + window);
-    deck.Helper("tran", "ssmin", "min v(outs)" + window);
-    deck.Measure("tran", "gain_ss", "param='(ssmax-ssmin)/" + Num(inputs.vin / 100) + "'", d.gain);
+    MeasureClassA(deck, d, inputs.vin, period);
 }
 
 }  // namespace engine::spice

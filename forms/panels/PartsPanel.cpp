@@ -16,6 +16,8 @@
 
 using namespace engine::parts;
 
+namespace forms {
+
 namespace {
 
 // Each part offers this many standard values on either side of the nearest.
@@ -127,12 +129,33 @@ bool ShownInTables(const PartsReport& report, const Mark& mark) {
 
 }  // namespace
 
-CPartsPanel::CPartsPanel(QWidget* parent) : QWidget(parent) {
+PartsPanel::PartsPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("PartsPanel"));
     qRegisterMetaType<engine::FormState>();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(MakeSeriesRow());
+    MakeReport(layout);
+    layout->addLayout(MakeButtonRow());
+    // Further sections go here, below the button of the tables, in Tab order.
+    sections_ = new QVBoxLayout;
+    sections_->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(sections_);
+    layout->addStretch();
 
+    connect(seriesR_, &QComboBox::currentIndexChanged, this, &PartsPanel::OnSeriesChanged);
+    connect(seriesC_, &QComboBox::currentIndexChanged, this, &PartsPanel::OnSeriesChanged);
+    connect(useStandard_, &QPushButton::clicked, this, [this] {
+        if (form_ == nullptr)
+            return;
+        if (const std::optional<engine::FormState> standard = StandardValuesState(*form_, state_, Options()))
+            emit StandardValuesRequested(*standard);
+    });
+    Refresh();
+}
+
+// The series of the resistors and of the capacitors, each with its label.
+QHBoxLayout* PartsPanel::MakeSeriesRow() {
     auto* seriesRow = new QHBoxLayout;
     seriesR_ = SeriesChooser(this, kSeriesRKey, Series::kE24);
     seriesC_ = SeriesChooser(this, kSeriesCKey, Series::kE12);
@@ -148,8 +171,11 @@ CPartsPanel::CPartsPanel(QWidget* parent) : QWidget(parent) {
     seriesRow->addWidget(seriesCLabel);
     seriesRow->addWidget(seriesC_);
     seriesRow->addStretch();
-    layout->addLayout(seriesRow);
+    return seriesRow;
+}
 
+// The summary, the tables of the parts and of the outputs, and the marks.
+void PartsPanel::MakeReport(QVBoxLayout* layout) {
     summary_ = new QLabel(this);
     summary_->setTextFormat(Qt::PlainText);
     summary_->setWordWrap(true);
@@ -175,37 +201,23 @@ CPartsPanel::CPartsPanel(QWidget* parent) : QWidget(parent) {
     marks_->setTextFormat(Qt::PlainText);
     marks_->setWordWrap(true);
     layout->addWidget(marks_);
+}
 
-    // Further sections go here, between the tables and the button.
-    sections_ = new QVBoxLayout;
-    sections_->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(sections_);
-
+QHBoxLayout* PartsPanel::MakeButtonRow() {
     useStandard_ = new QPushButton(tr("&Use standard values"), this);
     useStandard_->setObjectName(QStringLiteral("UseStandardValues"));
     useStandard_->setAutoDefault(false);
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(useStandard_);
     buttonRow->addStretch();
-    layout->addLayout(buttonRow);
-    layout->addStretch();
-
-    connect(seriesR_, &QComboBox::currentIndexChanged, this, &CPartsPanel::OnSeriesChanged);
-    connect(seriesC_, &QComboBox::currentIndexChanged, this, &CPartsPanel::OnSeriesChanged);
-    connect(useStandard_, &QPushButton::clicked, this, [this] {
-        if (form_ == nullptr)
-            return;
-        if (const std::optional<engine::FormState> standard = StandardValuesState(*form_, state_, Options()))
-            emit StandardValuesRequested(*standard);
-    });
-    Refresh();
+    return buttonRow;
 }
 
-void CPartsPanel::AddSection(QWidget* section) {
+void PartsPanel::AddSection(QWidget* section) {
     sections_->addWidget(section);
 }
 
-PartsOptions CPartsPanel::Options() const {
+PartsOptions PartsPanel::Options() const {
     PartsOptions options;
     options.seriesR = static_cast<Series>(seriesR_->currentData().toInt());
     options.seriesC = static_cast<Series>(seriesC_->currentData().toInt());
@@ -214,7 +226,7 @@ PartsOptions CPartsPanel::Options() const {
     return options;
 }
 
-void CPartsPanel::Update(const engine::FormModel& form, const engine::FormState& state) {
+void PartsPanel::Update(const engine::FormModel& form, const engine::FormState& state) {
     if (&form != form_) {
         steps_.clear();
         tolerances_.clear();
@@ -233,7 +245,7 @@ void CPartsPanel::Update(const engine::FormModel& form, const engine::FormState&
     Refresh();
 }
 
-void CPartsPanel::Refresh() {
+void PartsPanel::Refresh() {
     report_ = form_ != nullptr ? AnalyseParts(*form_, state_, Options()) : PartsReport{};
     partsBox_->setVisible(report_.hasParts);
     outputsBox_->setVisible(report_.hasParts);
@@ -255,12 +267,12 @@ void CPartsPanel::Refresh() {
     emit Refreshed();
 }
 
-QComboBox* CPartsPanel::CellChooser(size_t part, int column) const {
+QComboBox* PartsPanel::CellChooser(size_t part, int column) const {
     return qobject_cast<QComboBox*>(partsTable_->cellWidget(static_cast<int>(part), column));
 }
 
 // The choosers of each part, made again only when the parts are others.
-void CPartsPanel::BuildParts() {
+void PartsPanel::BuildParts() {
     const int rows = report_.hasParts ? static_cast<int>(report_.parts.size()) : 0;
     bool same = partsTable_->rowCount() == rows;
     for (int i = 0; same && i < rows; ++i)
@@ -292,7 +304,7 @@ void CPartsPanel::BuildParts() {
     setTabOrder(previous, useStandard_);
 }
 
-void CPartsPanel::FillParts() {
+void PartsPanel::FillParts() {
     for (size_t i = 0; i < static_cast<size_t>(partsTable_->rowCount()); ++i) {
         const PartLine& part = report_.parts[i];
         const int row = static_cast<int>(i);
@@ -347,7 +359,7 @@ void CPartsPanel::FillParts() {
     Fit(partsTable_);
 }
 
-void CPartsPanel::FillOutputs() {
+void PartsPanel::FillOutputs() {
     const int rows = report_.hasParts ? static_cast<int>(report_.outputs.size()) : 0;
     outputsTable_->setRowCount(rows);
     for (int row = 0; row < rows; ++row) {
@@ -364,7 +376,7 @@ void CPartsPanel::FillOutputs() {
     Fit(outputsTable_);
 }
 
-void CPartsPanel::FillMarks() {
+void PartsPanel::FillMarks() {
     QStringList lines;
     for (const Mark& mark : report_.marks)
         if (!ShownInTables(report_, mark))
@@ -373,7 +385,7 @@ void CPartsPanel::FillMarks() {
     marks_->setVisible(!lines.isEmpty());
 }
 
-void CPartsPanel::OnSeriesChanged() {
+void PartsPanel::OnSeriesChanged() {
     QSettings settings;
     settings.setValue(QString::fromLatin1(kSeriesRKey), seriesR_->currentText());
     settings.setValue(QString::fromLatin1(kSeriesCKey), seriesC_->currentText());
@@ -381,14 +393,14 @@ void CPartsPanel::OnSeriesChanged() {
     Refresh();
 }
 
-void CPartsPanel::OnStepChosen(size_t part, int index) {
+void PartsPanel::OnStepChosen(size_t part, int index) {
     if (part >= report_.parts.size())
         return;
     steps_[report_.parts[part].name] = CellChooser(part, kPartStandard)->itemData(index).toInt();
     Refresh();
 }
 
-void CPartsPanel::OnToleranceChosen(size_t part, int index) {
+void PartsPanel::OnToleranceChosen(size_t part, int index) {
     if (part >= report_.parts.size() || form_ == nullptr)
         return;
     const double percent = CellChooser(part, kPartTolerance)->itemData(index).toDouble();
@@ -397,3 +409,5 @@ void CPartsPanel::OnToleranceChosen(size_t part, int index) {
     QSettings().setValue(ToleranceKey(*form_, name), percent);
     Refresh();
 }
+
+}  // namespace forms

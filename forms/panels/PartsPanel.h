@@ -3,7 +3,7 @@
 // its parts, what the circuit does with them and how far the tolerances move
 // it, in two tables. It follows the form: the dialog calls Update after
 // every recalculation. The panel is a column of sections; AddSection puts
-// another one (a search for better combinations, say) above its button.
+// another one (a search for better combinations, say) below its button.
 
 #include <QMetaType>
 #include <QWidget>
@@ -16,6 +16,7 @@
 
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -23,11 +24,13 @@ class QVBoxLayout;
 
 Q_DECLARE_METATYPE(engine::FormState)
 
-class CPartsPanel : public QWidget {
+namespace forms {
+
+class PartsPanel : public QWidget {
     Q_OBJECT
 
   public:
-    explicit CPartsPanel(QWidget* parent = nullptr);
+    explicit PartsPanel(QWidget* parent = nullptr);
 
     void Update(const engine::FormModel& form, const engine::FormState& state);
     const engine::parts::PartsReport& Report() const { return report_; }
@@ -46,6 +49,9 @@ class CPartsPanel : public QWidget {
     void Refreshed();
 
   private:
+    QHBoxLayout* MakeSeriesRow();
+    void MakeReport(QVBoxLayout* layout);
+    QHBoxLayout* MakeButtonRow();
     void Refresh();
     void BuildParts();
     void FillParts();
@@ -73,3 +79,5 @@ class CPartsPanel : public QWidget {
     QLabel* marks_;
     QPushButton* useStandard_;
 };
+
+}  // namespace forms

@@ -39,110 +39,113 @@ constexpr QSize kSavedSize(1200, 800);
 
 PlotPanel::PlotPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("PlotPanel"));
-    m_message = new QLabel(this);
-    m_message->setWordWrap(true);
-    m_message->setAlignment(Qt::AlignCenter);
-    m_message->setMinimumSize(480, 320);
-    m_savePng = new QPushButton(QStringLiteral("Save &PNG..."), this);
-    m_saveSvg = new QPushButton(QStringLiteral("Save S&VG..."), this);
-    for (QPushButton* button : {m_savePng, m_saveSvg}) {
+    message_ = new QLabel(this);
+    message_->setWordWrap(true);
+    message_->setAlignment(Qt::AlignCenter);
+    message_->setMinimumSize(480, 320);
+    savePng_ = new QPushButton(QStringLiteral("Save &PNG..."), this);
+    saveSvg_ = new QPushButton(QStringLiteral("Save S&VG..."), this);
+    for (QPushButton* button : {savePng_, saveSvg_}) {
         button->setAutoDefault(false);
         button->setFocusPolicy(Qt::StrongFocus);
         button->setEnabled(false);
     }
-    connect(m_savePng, &QPushButton::clicked, this, [this] { AskAndSavePng(); });
-    connect(m_saveSvg, &QPushButton::clicked, this, [this] { AskAndSaveSvg(); });
+    connect(savePng_, &QPushButton::clicked, this, [this] { AskAndSavePng(); });
+    connect(saveSvg_, &QPushButton::clicked, this, [this] { AskAndSaveSvg(); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(m_savePng);
-    buttons->addWidget(m_saveSvg);
+    buttons->addWidget(savePng_);
+    buttons->addWidget(saveSvg_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_message, 1);
+    layout->addWidget(message_, 1);
     layout->addLayout(buttons);
 }
 
 PlotPanelView* PlotPanel::View() {
-    if (m_view != nullptr || !m_loadError.isEmpty())
-        return m_view;
+    if (view_ != nullptr || !loadError_.isEmpty())
+        return view_;
     for (const QString& place : ViewLibraryPlaces()) {
         // Never unloaded: the view's code must outlive every panel.
         QLibrary library(place);
         const auto create = reinterpret_cast<CreatePlotPanelView>(library.resolve(kCreatePlotPanelView));
         if (create == nullptr) {
-            m_loadError = library.errorString();
+            loadError_ = library.errorString();
             continue;
         }
-        m_view = create(this);
-        m_loadError.clear();
+        view_ = create(this);
+        loadError_.clear();
         auto* layout = static_cast<QVBoxLayout*>(this->layout());
-        layout->insertWidget(0, m_view, 1);
+        layout->insertWidget(0, view_, 1);
         // The chart first: F6 and Tab reach it before the buttons.
-        QWidget* chart = m_view->focusProxy() != nullptr ? m_view->focusProxy() : m_view;
-        setTabOrder(m_savePng, m_saveSvg);
-        setTabOrder(m_saveSvg, chart);
-        setTabOrder(chart, m_savePng);
-        return m_view;
+        QWidget* chart = view_->focusProxy() != nullptr ? view_->focusProxy() : view_;
+        setTabOrder(savePng_, saveSvg_);
+        setTabOrder(saveSvg_, chart);
+        setTabOrder(chart, savePng_);
+        return view_;
     }
-    m_loadError = QStringLiteral("The plot cannot be shown: ") + m_loadError;
+    loadError_ = QStringLiteral("The plot cannot be shown: ") + loadError_;
     return nullptr;
 }
 
 void PlotPanel::Update(const engine::FormModel& form, const engine::FormState& state,
                        const engine::FormState* asBuilt) {
-    engine::plot::PlotResult result = engine::plot::MakePlot(form, state, asBuilt);
-    m_plot = std::move(result.plot);
-    if (m_plot) {
-        if (std::optional<std::string> why = WhyNotDrawable(*m_plot)) {
-            m_plot.reset();
+    Show(engine::plot::MakePlot(form, state, asBuilt));
+}
+
+void PlotPanel::Show(engine::plot::PlotResult result) {
+    plot_ = std::move(result.plot);
+    if (plot_) {
+        if (std::optional<std::string> why = WhyNotDrawable(*plot_)) {
+            plot_.reset();
             result.message = *why;
         }
     }
-    PlotPanelView* view = m_plot ? View() : m_view;
-    if (m_plot && view == nullptr) {
-        m_plot.reset();
-        result.message = m_loadError.toStdString();
+    PlotPanelView* view = plot_ ? View() : view_;
+    if (plot_ && view == nullptr) {
+        plot_.reset();
+        result.message = loadError_.toStdString();
     }
     if (view != nullptr) {
-        view->Show(m_plot ? &*m_plot : nullptr);
-        view->setVisible(m_plot.has_value());
+        view->Show(plot_ ? &*plot_ : nullptr);
+        view->setVisible(plot_.has_value());
     }
-    m_message->setText(QString::fromStdString(result.message));
-    m_message->setVisible(!m_plot);
-    m_savePng->setEnabled(m_plot.has_value());
-    m_saveSvg->setEnabled(m_plot.has_value());
+    message_->setText(QString::fromStdString(result.message));
+    message_->setVisible(!plot_);
+    savePng_->setEnabled(plot_.has_value());
+    saveSvg_->setEnabled(plot_.has_value());
 }
 
 QWidget* PlotPanel::FirstControl() const {
-    if (m_view != nullptr && m_plot && m_view->isVisibleTo(this))
-        return m_view->focusProxy() != nullptr ? m_view->focusProxy() : m_view;
-    return m_savePng->isEnabled() ? m_savePng : nullptr;
+    if (view_ != nullptr && plot_ && view_->isVisibleTo(this))
+        return view_->focusProxy() != nullptr ? view_->focusProxy() : view_;
+    return savePng_->isEnabled() ? savePng_ : nullptr;
 }
 
 QString PlotPanel::Message() const {
-    return m_message->text();
+    return message_->text();
 }
 
 QString PlotPanel::Readout() const {
-    return m_view != nullptr ? m_view->Readout() : QString();
+    return view_ != nullptr ? view_->Readout() : QString();
 }
 
 void PlotPanel::ShowReadoutAt(double x) {
-    if (m_view != nullptr && m_plot)
-        m_view->ShowReadoutAt(x);
+    if (view_ != nullptr && plot_)
+        view_->ShowReadoutAt(x);
 }
 
 bool PlotPanel::SavePng(const QString& path) const {
-    return m_view != nullptr && m_plot && m_view->SavePicture(path, false, kSavedSize);
+    return view_ != nullptr && plot_ && view_->SavePicture(path, false, kSavedSize);
 }
 
 bool PlotPanel::SaveSvg(const QString& path) const {
-    return m_view != nullptr && m_plot && m_view->SavePicture(path, true, kSavedSize);
+    return view_ != nullptr && plot_ && view_->SavePicture(path, true, kSavedSize);
 }
 
 QString PlotPanel::MarkerReadings() const {
-    return m_view != nullptr && m_plot ? m_view->MarkerReadings() : QString();
+    return view_ != nullptr && plot_ ? view_->MarkerReadings() : QString();
 }
 
 void PlotPanel::AskAndSavePng() {

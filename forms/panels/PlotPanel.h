@@ -27,12 +27,14 @@ class PlotPanel : public QWidget {
     // asBuilt: the same form with the parts actually fitted, drawn beside it.
     void Update(const engine::FormModel& form, const engine::FormState& state,
                 const engine::FormState* asBuilt = nullptr);
+    // A plot made elsewhere (the distribution of a combination's builds), or why there is none.
+    void Show(engine::plot::PlotResult result);
 
-    bool HasCurve() const { return m_plot.has_value(); }
+    bool HasCurve() const { return plot_.has_value(); }
     QString Message() const;
     QString Readout() const;
     QString MarkerReadings() const;
-    const std::optional<engine::plot::Plot>& CurrentPlot() const { return m_plot; }
+    const std::optional<engine::plot::Plot>& CurrentPlot() const { return plot_; }
 
     // Where F6 lands: the chart, or the first button when there is none.
     QWidget* FirstControl() const;
@@ -47,12 +49,12 @@ class PlotPanel : public QWidget {
     void AskAndSavePng();
     void AskAndSaveSvg();
 
-    std::optional<engine::plot::Plot> m_plot;
-    PlotPanelView* m_view = nullptr;
-    QString m_loadError;
-    QLabel* m_message = nullptr;
-    QPushButton* m_savePng = nullptr;
-    QPushButton* m_saveSvg = nullptr;
+    std::optional<engine::plot::Plot> plot_;
+    PlotPanelView* view_ = nullptr;
+    QString loadError_;
+    QLabel* message_ = nullptr;
+    QPushButton* savePng_ = nullptr;
+    QPushButton* saveSvg_ = nullptr;
 };
 
 }  // namespace forms

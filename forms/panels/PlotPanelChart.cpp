@@ -38,143 +38,142 @@ constexpr int kFocusFrame = 2;        // pixels of the frame around the focused 
 }  // namespace
 
 PlotPanelChart::PlotPanelChart(QWidget* parent) : PlotPanelView(parent) {
-    m_view = new QChartView(this);
-    m_view->setRenderHint(QPainter::Antialiasing);
-    m_view->setMinimumSize(480, 320);
-    m_view->setFrameShape(QFrame::NoFrame);
-    m_view->setFocusPolicy(Qt::StrongFocus);
-    m_view->setAccessibleName(QStringLiteral("Plot"));
-    m_view->viewport()->setMouseTracking(true);
-    m_view->viewport()->installEventFilter(this);
-    m_view->installEventFilter(this);
-    m_legend = new QLabel(this);
-    m_legend->setObjectName(QStringLiteral("Legend"));
-    m_legend->setTextFormat(Qt::RichText);
-    m_legend->setWordWrap(true);
-    m_legend->setAlignment(Qt::AlignCenter);
-    m_markers = new QLabel(this);
-    m_markers->setObjectName(QStringLiteral("MarkerReadings"));
-    m_markers->setTextFormat(Qt::PlainText);
-    m_markers->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_readout = new QLabel(this);
-    m_readout->setObjectName(QStringLiteral("Readout"));
-    m_readout->setTextFormat(Qt::PlainText);
-    m_readout->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_readout->setWordWrap(true);
+    view_ = new QChartView(this);
+    view_->setRenderHint(QPainter::Antialiasing);
+    view_->setMinimumSize(480, 320);
+    view_->setFrameShape(QFrame::NoFrame);
+    view_->setFocusPolicy(Qt::StrongFocus);
+    view_->setAccessibleName(QStringLiteral("Plot"));
+    view_->viewport()->setMouseTracking(true);
+    view_->viewport()->installEventFilter(this);
+    view_->installEventFilter(this);
+    legend_ = new QLabel(this);
+    legend_->setObjectName(QStringLiteral("Legend"));
+    legend_->setTextFormat(Qt::RichText);
+    legend_->setWordWrap(true);
+    legend_->setAlignment(Qt::AlignCenter);
+    markers_ = new QLabel(this);
+    markers_->setObjectName(QStringLiteral("MarkerReadings"));
+    markers_->setTextFormat(Qt::PlainText);
+    markers_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    readout_ = new QLabel(this);
+    readout_->setObjectName(QStringLiteral("Readout"));
+    readout_->setTextFormat(Qt::PlainText);
+    readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    readout_->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kFocusFrame, kFocusFrame, kFocusFrame, 0);
-    layout->addWidget(m_view, 1);
-    layout->addWidget(m_legend);
-    layout->addWidget(m_markers);
-    layout->addWidget(m_readout);
-    setFocusProxy(m_view);
+    layout->addWidget(view_, 1);
+    layout->addWidget(legend_);
+    layout->addWidget(markers_);
+    layout->addWidget(readout_);
+    setFocusProxy(view_);
 }
 
 void PlotPanelChart::Show(const engine::plot::Plot* plot) {
-    m_plot.reset();
+    plot_.reset();
     if (plot != nullptr && !WhyNotDrawable(*plot))
-        m_plot = *plot;
+        plot_ = *plot;
     Draw();
 }
 
 QString PlotPanelChart::Readout() const {
-    return m_readout->text();
+    return readout_->text();
 }
 
 QString PlotPanelChart::MarkerReadings() const {
-    return m_markers->text();
+    return markers_->text();
 }
 
 // The view owns the chart it is given but lets go of the one it showed
 // without deleting it.
 void PlotPanelChart::ShowChart(QChart* chart) {
-    QChart* previous = m_view->chart();
-    m_view->setChart(chart);
+    QChart* previous = view_->chart();
+    view_->setChart(chart);
     delete previous;
 }
 
 void PlotPanelChart::Draw() {
-    m_crosshair = nullptr;
-    m_readout->clear();
-    m_markers->clear();
-    m_legend->clear();
-    if (!m_plot) {
+    crosshair_ = nullptr;
+    readout_->clear();
+    markers_->clear();
+    legend_->clear();
+    if (!plot_) {
         ShowChart(new QChart);
         Describe();
         return;
     }
-    const Plot& plot = *m_plot;
+    const Plot& plot = *plot_;
     const ChartLook look = LookFrom(palette(), font());
     QChart* chart = BuildChart(plot, look);
-    m_crosshair = new QGraphicsLineItem(chart);
-    m_crosshair->setPen(QPen(look.text, 1));
-    m_crosshair->setZValue(11);
-    m_crosshair->hide();
+    crosshair_ = new QGraphicsLineItem(chart);
+    crosshair_->setPen(QPen(look.text, 1));
+    crosshair_->setZValue(11);
+    crosshair_->hide();
     ShowChart(chart);
-    m_legend->setText(LegendHtml(plot, look));
-    m_markers->setText(forms::MarkerReadings(plot).join(QLatin1Char('\n')));
-    m_markers->setVisible(!m_markers->text().isEmpty());
-    m_crosshairX =
+    legend_->setText(LegendHtml(plot, look));
+    markers_->setText(forms::MarkerReadings(plot).join(QLatin1Char('\n')));
+    markers_->setVisible(!markers_->text().isEmpty());
+    crosshairX_ =
         plot.xAxis.log ? std::sqrt(plot.xAxis.min * plot.xAxis.max) : (plot.xAxis.min + plot.xAxis.max) / 2;
     // A chart that has the focus keeps showing where its readout is.
-    if (m_view->hasFocus())
-        ShowReadoutAt(m_crosshairX);
+    if (view_->hasFocus())
+        ShowReadoutAt(crosshairX_);
     Describe();
 }
 
 // A screen reader reads the title, the markers and the readout.
 void PlotPanelChart::Describe() {
-    m_view->setAccessibleName(m_plot ? QStringLiteral("Plot: ") + Utf8(m_plot->title)
-                                     : QStringLiteral("Plot"));
+    view_->setAccessibleName(plot_ ? QStringLiteral("Plot: ") + Utf8(plot_->title) : QStringLiteral("Plot"));
     QStringList description;
-    if (!m_markers->text().isEmpty())
-        description << m_markers->text().split(QLatin1Char('\n'));
-    if (!m_readout->text().isEmpty())
-        description << m_readout->text();
-    m_view->setAccessibleDescription(description.join(QStringLiteral(". ")));
+    if (!markers_->text().isEmpty())
+        description << markers_->text().split(QLatin1Char('\n'));
+    if (!readout_->text().isEmpty())
+        description << readout_->text();
+    view_->setAccessibleDescription(description.join(QStringLiteral(". ")));
 }
 
 void PlotPanelChart::ShowReadoutAt(double x) {
-    if (!m_plot)
+    if (!plot_)
         return;
-    const Plot& plot = *m_plot;
+    const Plot& plot = *plot_;
     x = std::clamp(x, plot.xAxis.min, plot.xAxis.max);
-    m_crosshairX = x;
-    // Series names may hold commas ("Output, ideal"): the readings are parted by semicolons.
+    crosshairX_ = x;
+    // Curve names may hold commas ("Output, ideal"): the readings are parted by semicolons.
     QStringList parts;
-    for (const engine::plot::Series& s : plot.series) {
+    for (const engine::plot::Curve& s : plot.curves) {
         const double y = engine::plot::ValueAt(s, x, plot.xAxis.log);
         if (std::isfinite(y) && s.axis >= 0 && s.axis < static_cast<int>(plot.yAxes.size()))
             parts << Utf8(s.name + " " +
                           engine::plot::AxisValueText(plot.yAxes[static_cast<size_t>(s.axis)], y));
     }
-    m_readout->setText(Utf8(plot.xAxis.label + " " + engine::plot::AxisValueText(plot.xAxis, x)) +
-                       QStringLiteral(": ") + parts.join(QStringLiteral("; ")));
+    readout_->setText(Utf8(plot.xAxis.label + " " + engine::plot::AxisValueText(plot.xAxis, x)) +
+                      QStringLiteral(": ") + parts.join(QStringLiteral("; ")));
     Describe();
-    QChart* chart = m_view->chart();
+    QChart* chart = view_->chart();
     const auto series = chart->series();
-    if (m_crosshair == nullptr || series.isEmpty())
+    if (crosshair_ == nullptr || series.isEmpty())
         return;
     const QRectF area = chart->plotArea();
     const double px = chart->mapToPosition(QPointF(x, plot.yAxes[0].min), series.front()).x();
-    m_crosshair->setLine(px, area.top(), px, area.bottom());
-    m_crosshair->show();
+    crosshair_->setLine(px, area.top(), px, area.bottom());
+    crosshair_->show();
 }
 
 void PlotPanelChart::MoveCrosshair(int steps) {
-    if (!m_plot)
+    if (!plot_)
         return;
-    const Axis& axis = m_plot->xAxis;
+    const Axis& axis = plot_->xAxis;
     if (axis.log) {
         const double step = std::log10(axis.max / axis.min) / kCrosshairSteps;
-        ShowReadoutAt(m_crosshairX * std::pow(10.0, step * steps));
+        ShowReadoutAt(crosshairX_ * std::pow(10.0, step * steps));
     } else {
-        ShowReadoutAt(m_crosshairX + (axis.max - axis.min) / kCrosshairSteps * steps);
+        ShowReadoutAt(crosshairX_ + (axis.max - axis.min) / kCrosshairSteps * steps);
     }
 }
 
 bool PlotPanelChart::SavePicture(const QString& path, bool svg, QSize size) const {
-    if (!m_plot || size.isEmpty())
+    if (!plot_ || size.isEmpty())
         return false;
     ChartLook look = LookFrom(palette(), font());
     look.scale = std::max(1.0, size.height() / 400.0);  // texts as large, against the picture, as on screen
@@ -184,11 +183,11 @@ bool PlotPanelChart::SavePicture(const QString& path, bool svg, QSize size) cons
         generator.setSize(size);
         generator.setViewBox(QRect(QPoint(0, 0), size));
         generator.setResolution(96);
-        generator.setTitle(Utf8(m_plot->title));
+        generator.setTitle(Utf8(plot_->title));
         QPainter painter;
         if (!painter.begin(&generator))
             return false;
-        RenderPlot(painter, QRectF(QPointF(0, 0), size), *m_plot, look);
+        RenderPlot(painter, QRectF(QPointF(0, 0), size), *plot_, look);
         return painter.end() && QFile::exists(path);
     }
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
@@ -197,25 +196,25 @@ bool PlotPanelChart::SavePicture(const QString& path, bool svg, QSize size) cons
     image.fill(look.background);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    RenderPlot(painter, QRectF(QPointF(0, 0), size), *m_plot, look);
+    RenderPlot(painter, QRectF(QPointF(0, 0), size), *plot_, look);
     painter.end();
     return image.save(path, "PNG");
 }
 
 bool PlotPanelChart::eventFilter(QObject* watched, QEvent* event) {
-    if (m_plot && watched == m_view->viewport() && event->type() == QEvent::MouseMove) {
-        QChart* chart = m_view->chart();
+    if (plot_ && watched == view_->viewport() && event->type() == QEvent::MouseMove) {
+        QChart* chart = view_->chart();
         const QPointF inChart =
-            chart->mapFromScene(m_view->mapToScene(static_cast<QMouseEvent*>(event)->position().toPoint()));
+            chart->mapFromScene(view_->mapToScene(static_cast<QMouseEvent*>(event)->position().toPoint()));
         if (!chart->series().isEmpty() && chart->plotArea().contains(inChart))
             ShowReadoutAt(chart->mapToValue(inChart, chart->series().front()).x());
     }
-    if (watched == m_view && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+    if (watched == view_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
         update();  // the focus frame
-        if (event->type() == QEvent::FocusIn && m_plot && m_readout->text().isEmpty())
-            ShowReadoutAt(m_crosshairX);
+        if (event->type() == QEvent::FocusIn && plot_ && readout_->text().isEmpty())
+            ShowReadoutAt(crosshairX_);
     }
-    if (m_plot && watched == m_view && event->type() == QEvent::KeyPress) {
+    if (plot_ && watched == view_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const int fast = key->modifiers() & Qt::ShiftModifier ? 10 : 1;
         if (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right) {
@@ -228,10 +227,10 @@ bool PlotPanelChart::eventFilter(QObject* watched, QEvent* event) {
 
 void PlotPanelChart::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
-    if (!m_view->hasFocus())
+    if (!view_->hasFocus())
         return;
     QPainter painter(this);
-    const QRect around = m_view->geometry().adjusted(-kFocusFrame, -kFocusFrame, kFocusFrame, kFocusFrame);
+    const QRect around = view_->geometry().adjusted(-kFocusFrame, -kFocusFrame, kFocusFrame, kFocusFrame);
     painter.setPen(
         QPen(palette().color(QPalette::Highlight), kFocusFrame, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.drawRect(QRectF(around).adjusted(1, 1, -1, -1));

@@ -36,13 +36,13 @@ class PlotPanelChart : public PlotPanelView {
     void MoveCrosshair(int steps);
     void Describe();
 
-    std::optional<engine::plot::Plot> m_plot;
-    QChartView* m_view = nullptr;
-    QLabel* m_legend = nullptr;
-    QLabel* m_markers = nullptr;
-    QLabel* m_readout = nullptr;
-    QGraphicsLineItem* m_crosshair = nullptr;
-    double m_crosshairX = 0;
+    std::optional<engine::plot::Plot> plot_;
+    QChartView* view_ = nullptr;
+    QLabel* legend_ = nullptr;
+    QLabel* markers_ = nullptr;
+    QLabel* readout_ = nullptr;
+    QGraphicsLineItem* crosshair_ = nullptr;
+    double crosshairX_ = 0;
 };
 
 }  // namespace forms

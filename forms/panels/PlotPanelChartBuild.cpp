@@ -75,7 +75,7 @@ QCategoryAxis* LabelAxis(const Axis& axis, const ChartLook& look) {
 QString LegendHtml(const Plot& plot, const ChartLook& look) {
     QStringList entries;
     size_t designed = 0, built = 0;
-    for (const engine::plot::Series& s : plot.series) {
+    for (const engine::plot::Curve& s : plot.curves) {
         const size_t colour = s.asBuilt ? built++ : designed++;
         if (DrawablePoints(plot, s).size() < 2)
             continue;
@@ -96,22 +96,54 @@ QStringList MarkerReadings(const Plot& plot) {
     return lines;
 }
 
-QChart* BuildChart(const Plot& plot, const ChartLook& look) {
+namespace {
+
+// The title, and under it in small italics the note on what the curve is
+// and is not, one sentence a line.
+QString ChartTitle(const Plot& plot) {
+    if (plot.note.empty())
+        return Utf8(plot.title);
+    QString note = Utf8(plot.note).toHtmlEscaped();
+    note.replace(QStringLiteral(". "), QStringLiteral(".<br>"));
+    return Utf8(plot.title).toHtmlEscaped() +
+           QStringLiteral("<br><span style=\"font-size:small; font-weight:normal; font-style:italic\">") +
+           note + QStringLiteral("</span>");
+}
+
+// The chart itself, in the program's look, with neither axes nor curves.
+QChart* EmptyChart(const Plot& plot, const ChartLook& look) {
     auto* chart = new QChart;
     chart->setTheme(look.dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
     chart->setBackgroundBrush(look.background);
     chart->setBackgroundRoundness(0);
     chart->setPlotAreaBackgroundVisible(false);
     chart->setDropShadowEnabled(false);
-    chart->setTitle(Utf8(plot.title));
+    chart->setTitle(ChartTitle(plot));
     chart->setTitleFont(Sized(look, kTitlePoints, true));
     chart->setTitleBrush(look.text);
     chart->setMargins(QMargins(4, 4, 4, 4));
     chart->layout()->setContentsMargins(0, 0, 0, 0);
     chart->legend()->hide();  // see LegendHtml
+    return chart;
+}
 
-    // The series map onto value axes; the visible axes are the label axes.
+// The axes the curves and markers are attached to. The series map onto
+// value axes; the visible axes are the label axes.
+struct ChartAxes {
+    QChart* chart = nullptr;
     QAbstractAxis* xData = nullptr;
+    std::vector<QCategoryAxis*> yAxes;
+
+    void Attach(QAbstractSeries* series, int axis) const {
+        chart->addSeries(series);
+        series->attachAxis(xData);
+        series->attachAxis(yAxes[static_cast<size_t>(axis)]);
+    }
+};
+
+ChartAxes AddAxes(QChart* chart, const Plot& plot, const ChartLook& look) {
+    ChartAxes axes;
+    axes.chart = chart;
     QCategoryAxis* xLabels = LabelAxis(plot.xAxis, look);
     chart->addAxis(xLabels, Qt::AlignBottom);
     if (plot.xAxis.log) {
@@ -120,25 +152,22 @@ QChart* BuildChart(const Plot& plot, const ChartLook& look) {
         log->setRange(plot.xAxis.min, plot.xAxis.max);
         chart->addAxis(log, Qt::AlignBottom);
         log->setVisible(false);
-        xData = log;
+        axes.xData = log;
     } else {
-        xData = xLabels;
+        axes.xData = xLabels;
     }
-    std::vector<QCategoryAxis*> yAxes;
     for (size_t i = 0; i < plot.yAxes.size(); ++i) {
         QCategoryAxis* axis = LabelAxis(plot.yAxes[i], look);
         chart->addAxis(axis, i == 0 ? Qt::AlignLeft : Qt::AlignRight);
         axis->setGridLineVisible(i == 0);  // one grid, the left axis's
-        yAxes.push_back(axis);
+        axes.yAxes.push_back(axis);
     }
-    const auto attach = [&](QAbstractSeries* series, int axis) {
-        chart->addSeries(series);
-        series->attachAxis(xData);
-        series->attachAxis(yAxes[static_cast<size_t>(axis)]);
-    };
+    return axes;
+}
 
+void AddCurves(const ChartAxes& axes, const Plot& plot, const ChartLook& look) {
     size_t designed = 0, built = 0;
-    for (const engine::plot::Series& s : plot.series) {
+    for (const engine::plot::Curve& s : plot.curves) {
         const size_t colour = s.asBuilt ? built++ : designed++;
         const std::vector<engine::plot::Point> drawable = DrawablePoints(plot, s);
         if (drawable.size() < 2)
@@ -150,13 +179,16 @@ QChart* BuildChart(const Plot& plot, const ChartLook& look) {
         for (const engine::plot::Point& p : drawable)
             points.append(QPointF(p.x, p.y));
         line->replace(points);
-        attach(line, s.axis);
+        axes.Attach(line, s.axis);
         QPen pen(SeriesColour(look, colour), 2 * look.scale);
         if (s.asBuilt)
             pen.setStyle(Qt::DashLine);
         line->setPen(pen);
     }
+}
 
+// Each marker: a dashed rule across its axis and a dot at its point.
+void AddMarkers(const ChartAxes& axes, const Plot& plot, const ChartLook& look) {
     for (const engine::plot::Marker& m : plot.markers) {
         if (!DrawableMarker(plot, m))
             continue;
@@ -164,15 +196,24 @@ QChart* BuildChart(const Plot& plot, const ChartLook& look) {
         auto* rule = new QLineSeries;
         rule->append(m.x, y.min);
         rule->append(m.x, y.max);
-        attach(rule, m.axis);
+        axes.Attach(rule, m.axis);
         rule->setPen(QPen(look.text, 1, Qt::DashLine));
         auto* dot = new QScatterSeries;
         dot->append(m.x, m.y);
         dot->setMarkerSize(8 * look.scale);
         dot->setColor(look.text);
         dot->setBorderColor(look.text);
-        attach(dot, m.axis);
+        axes.Attach(dot, m.axis);
     }
+}
+
+}  // namespace
+
+QChart* BuildChart(const Plot& plot, const ChartLook& look) {
+    QChart* chart = EmptyChart(plot, look);
+    const ChartAxes axes = AddAxes(chart, plot, look);
+    AddCurves(axes, plot, look);
+    AddMarkers(axes, plot, look);
     return chart;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // What of a plot a chart can draw. Qt Charts silently drops a point that is
 // not a finite number (and a log axis one at or below zero), so that a
-// series or marker can end up with fewer points than it was given: only
+// curve or marker can end up with fewer points than it was given: only
 // drawable points are handed to it, and a plot with nothing to draw is
 // refused with its reason.
 
@@ -23,14 +23,14 @@ inline bool DrawableRange(const engine::plot::Axis& axis) {
            std::isfinite(axis.max - axis.min);
 }
 
-// The points of a series that lie on its axes.
+// The points of a curve that lie on its axes.
 inline std::vector<engine::plot::Point> DrawablePoints(const engine::plot::Plot& plot,
-                                                       const engine::plot::Series& series) {
+                                                       const engine::plot::Curve& curve) {
     std::vector<engine::plot::Point> points;
-    if (series.axis < 0 || series.axis >= static_cast<int>(plot.yAxes.size()))
+    if (curve.axis < 0 || curve.axis >= static_cast<int>(plot.yAxes.size()))
         return points;
-    const engine::plot::Axis& y = plot.yAxes[static_cast<size_t>(series.axis)];
-    for (const engine::plot::Point& p : series.points)
+    const engine::plot::Axis& y = plot.yAxes[static_cast<size_t>(curve.axis)];
+    for (const engine::plot::Point& p : curve.points)
         if (Drawable(plot.xAxis, p.x) && Drawable(y, p.y))
             points.push_back(p);
     return points;
@@ -48,8 +48,8 @@ inline std::optional<std::string> WhyNotDrawable(const engine::plot::Plot& plot)
     for (const engine::plot::Axis& y : plot.yAxes)
         if (!DrawableRange(y))
             return "The plot cannot be drawn: " + y.label + " has no finite range.";
-    for (const engine::plot::Series& series : plot.series)
-        if (DrawablePoints(plot, series).size() >= 2)
+    for (const engine::plot::Curve& curve : plot.curves)
+        if (DrawablePoints(plot, curve).size() >= 2)
             return std::nullopt;
     return std::string("The plot cannot be drawn: its curve has no finite point for these values.");
 }

@@ -1,37 +1,17 @@
 // voltaris-cli as a script uses it: exit status, standard output and standard
 // error of good and bad usage, batch lines and sessions.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-#include <fstream>
 #include <sstream>
 #include <string>
 
+#include "tests/support/CliRun.h"
+
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out, err;
-};
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-// Runs the program through the shell with the given arguments and input.
-CliRun Cli(const std::string& arguments, const std::string& input = "") {
-    const std::string dir = ::testing::TempDir();
-    const std::string in = dir + "cli_in", out = dir + "cli_out", err = dir + "cli_err";
-    std::ofstream(in, std::ios::binary) << input;
-    const std::string command =
-        std::string(VOLTARIS_CLI) + " " + arguments + " <" + in + " >" + out + " 2>" + err;
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
-}
+using cli_run::Cli;
+using cli_run::CliRun;
+using cli_run::ReadFile;
 
 TEST(CliUsage, BadUsageSaysWhyOnStandardErrorAndExitsWithTwo) {
     const struct {
@@ -169,10 +149,15 @@ TEST(CliFeatures, PartsSeriesDecksPlotsAndCopiedValuesOfOneCalculation) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.rfind("kind,series,x (Hz),y,unit,text\n", 0), 0u);
     EXPECT_NE(ReadFile(::testing::TempDir() + "lp.svg").find("<svg"), std::string::npos);
-    run = Cli("plot rc-low-pass R=0");
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "");
-    EXPECT_NE(run.err.find("nothing to plot"), std::string::npos);
+    // Refused, with the reason: a zero part, a field showing Error, an axis beyond what it writes.
+    for (const char* refused :
+         {"plot rc-low-pass R=0", "plot rc-notch --mode 1 Fc=0", "plot monostable-555 R1=1000M C=1000M"}) {
+        run = Cli(refused);
+        EXPECT_EQ(run.status, 2) << refused;
+        EXPECT_EQ(run.out, "") << refused;
+        EXPECT_NE(run.err.find("nothing to plot"), std::string::npos) << refused;
+    }
+    EXPECT_NE(Cli("plot rc-low-pass R=0").err.find("R is zero"), std::string::npos);
 }
 
 TEST(CliBatch, EachLineAnsweredAndSessionsCarryTheTextsOn) {

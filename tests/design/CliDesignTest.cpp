@@ -1,36 +1,16 @@
 // voltaris-cli design as a script uses it: bad usage, and the JSON it prints.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cmath>
-#include <cstdio>
-#include <fstream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 #include <string>
+
+#include "tests/support/CliRun.h"
 
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out, err;
-};
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-CliRun Cli(const std::string& arguments) {
-    const std::string dir = ::testing::TempDir();
-    const std::string out = dir + "design_out", err = dir + "design_err";
-    const std::string command =
-        std::string(VOLTARIS_CLI) + " " + arguments + " </dev/null >" + out + " 2>" + err;
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
-}
+using cli_run::Cli;
+using cli_run::CliRun;
 
 const char kAstable[] = "design astable-555 --mode 2 C=10n F=1k Duty=60 ";
 

@@ -106,8 +106,6 @@ platform::PictureWidget* Picture(const QWidget& form) {
 TEST(HiDpi, FormsKeepTheirLayoutAndTextSizes) {
     ASSERT_EQ(qApp->devicePixelRatio(), 2.0) << "run with QT_SCALE_FACTOR=2";
     for (const FormCommand& command : FormCommands()) {
-        if (command.create == nullptr)
-            continue;
         std::unique_ptr<CCalcFormDlg> form = harness::OpenCommand(command.commandId);
         // The same dialog units as at 1x (Liberation Sans 8: 6 by 12), so the
         // same layout in logical pixels, twice the device pixels.

@@ -22,6 +22,7 @@
 namespace {
 
 using engine::parts::OutputLine;
+using forms::PartsPanel;
 
 // The 555 astable asked for 1 kHz at 60 %: R1 28.86 K and R2 57.72 K, no standard values.
 engine::FormState AstableForOneKilohertz() {
@@ -50,7 +51,7 @@ T* Child(QWidget& panel, const char* name) {
 }
 
 TEST_F(PartsPanelTest, ShowsStandardValuesStepsAndPutsThemIntoTheForm) {
-    CPartsPanel panel;
+    PartsPanel panel;
     panel.Update(Astable555Model(), AstableForOneKilohertz());
     panel.show();
     QApplication::processEvents();
@@ -84,7 +85,7 @@ TEST_F(PartsPanelTest, ShowsStandardValuesStepsAndPutsThemIntoTheForm) {
     EXPECT_EQ(r1->currentText(), QStringLiteral("27.00 K"));
     EXPECT_EQ(panel.Report().parts[0].step, -1);
 
-    QSignalSpy requested(&panel, &CPartsPanel::StandardValuesRequested);
+    QSignalSpy requested(&panel, &PartsPanel::StandardValuesRequested);
     QTest::mouseClick(Child<QPushButton>(panel, "UseStandardValues"), Qt::LeftButton);
     ASSERT_EQ(requested.count(), 1);
     const auto state = requested.at(0).at(0).value<engine::FormState>();
@@ -119,7 +120,7 @@ TEST_F(PartsPanelTest, ShowsStandardValuesStepsAndPutsThemIntoTheForm) {
 // A tolerance set for a part widens what the circuit does by exactly that
 // part's share, and is remembered for that form's part.
 TEST_F(PartsPanelTest, ToleranceOfEachPartIsSetAndRemembered) {
-    const auto spreadOf = [](const CPartsPanel& panel, const char* output) {
+    const auto spreadOf = [](const PartsPanel& panel, const char* output) {
         for (const OutputLine& line : panel.Report().outputs)
             if (line.name == output)
                 return line.max - line.min;
@@ -127,7 +128,7 @@ TEST_F(PartsPanelTest, ToleranceOfEachPartIsSetAndRemembered) {
     };
     double wide = 0;
     {
-        CPartsPanel panel;
+        PartsPanel panel;
         panel.Update(Astable555Model(), AstableForOneKilohertz());
         QComboBox* tolerance = Child<QComboBox>(panel, "ToleranceC");
         ASSERT_NE(tolerance, nullptr);
@@ -144,7 +145,7 @@ TEST_F(PartsPanelTest, ToleranceOfEachPartIsSetAndRemembered) {
             nominal = line.name == "F" ? line.nominal : nominal;
         EXPECT_GE(wide, nominal * (1 / 0.8 - 1 / 1.2) * 0.999);
     }
-    CPartsPanel again;
+    PartsPanel again;
     again.Update(Astable555Model(), AstableForOneKilohertz());
     EXPECT_EQ(Child<QComboBox>(again, "ToleranceC")->currentText(), QStringLiteral("20 %"));
     EXPECT_DOUBLE_EQ(spreadOf(again, "F"), wide);
@@ -153,13 +154,13 @@ TEST_F(PartsPanelTest, ToleranceOfEachPartIsSetAndRemembered) {
 
 TEST_F(PartsPanelTest, RemembersTheSeriesAndSaysWhenAFormHasNoParts) {
     {
-        CPartsPanel panel;
+        PartsPanel panel;
         panel.Update(Astable555Model(), AstableForOneKilohertz());
         QComboBox* seriesR = Child<QComboBox>(panel, "SeriesR");
         seriesR->setCurrentIndex(seriesR->findText(QStringLiteral("E96")));
         EXPECT_EQ(Child<QComboBox>(panel, "StandardR1")->currentText(), QStringLiteral("28.70 K"));
     }
-    CPartsPanel panel;
+    PartsPanel panel;
     EXPECT_EQ(Child<QComboBox>(panel, "SeriesR")->currentText(), QStringLiteral("E96"));
     panel.Update(DecibelModel(), engine::OpenedState(DecibelModel()));
     EXPECT_FALSE(panel.Report().hasParts);
@@ -181,10 +182,10 @@ TEST_F(PartsPanelTest, Screenshots) {
     const QPalette light = QApplication::palette();
     for (const auto& [name, palette] : {std::pair{"light", light}, std::pair{"dark", dark}}) {
         QApplication::setPalette(palette);
-        CPartsPanel astable;
+        PartsPanel astable;
         astable.Update(Astable555Model(), AstableForOneKilohertz());
         astable.grab().save(folder + "/parts-astable-" + name + ".png");
-        CPartsPanel classA;
+        PartsPanel classA;
         classA.Update(ClassAAmpModel(), engine::OpenedState(ClassAAmpModel()));
         classA.grab().save(folder + "/parts-class-a-" + name + ".png");
     }

@@ -45,11 +45,11 @@ Plot PlotOf(const char* form, const FormState& state) {
     return result.plot.value_or(Plot{});
 }
 
-const Series& Named(const Plot& plot, const std::string& name) {
+const Curve& Named(const Plot& plot, const std::string& name) {
     const auto s =
-        std::find_if(plot.series.begin(), plot.series.end(), [&](const Series& x) { return x.name == name; });
-    EXPECT_NE(s, plot.series.end()) << name;
-    return s == plot.series.end() ? plot.series.front() : *s;
+        std::find_if(plot.curves.begin(), plot.curves.end(), [&](const Curve& x) { return x.name == name; });
+    EXPECT_NE(s, plot.curves.end()) << name;
+    return s == plot.curves.end() ? plot.curves.front() : *s;
 }
 
 const Marker& MarkerNamed(const Plot& plot, const std::string& name) {
@@ -99,7 +99,7 @@ TEST(PlotTest, FrequencyResponsesMeetTheirCorners) {
 TEST(PlotTest, NotchIsDeepestAtItsCentreAndFlatAway) {
     const FormState state = Typed("rc-notch", {{"R", "10k"}, {"C", "100n"}});
     const Plot plot = PlotOf("rc-notch", state);
-    const Series& gain = Named(plot, "Gain");
+    const Curve& gain = Named(plot, "Gain");
     const auto deepest = std::min_element(gain.points.begin(), gain.points.end(),
                                           [](const Point& a, const Point& b) { return a.y < b.y; });
     EXPECT_DOUBLE_EQ(deepest->x, MarkerNamed(plot, "Fc").x);
@@ -112,7 +112,7 @@ TEST(PlotTest, NotchIsDeepestAtItsCentreAndFlatAway) {
 // The designed stage has the design's gain in its pass band and falls below it at Fmin.
 TEST(PlotTest, ClassAStageResponse) {
     const Plot plot = PlotOf("class-a-amp", Typed("class-a-amp"));
-    const Series& gain = Named(plot, "Gain");
+    const Curve& gain = Named(plot, "Gain");
     const double midBand = ValueAt(gain, 2000, true);
     EXPECT_NEAR(midBand, 40, 0.2);  // gain 100
     const double atFmin = ValueAt(gain, MarkerNamed(plot, "Fmin").x, true);
@@ -145,7 +145,7 @@ TEST(PlotTest, TimersCrossTheirThresholdsAtTheirTimes) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.form);
         const Plot plot = PlotOf(c.form, c.state);
-        const Series& s = Named(plot, c.series);
+        const Curve& s = Named(plot, c.series);
         for (const auto& [field, level] : c.crossings) {
             const double t = Field(c.form, c.state, field);
             EXPECT_NEAR(ValueAt(s, t * (1 - 1e-6)), level, 1e-4) << field;
@@ -166,8 +166,8 @@ TEST(PlotTest, SchmittTriggerSwitchesAtBothThresholds) {
     const Plot plot =
         PlotOf("schmitt-trigger", Typed("schmitt-trigger", {{"R1", "1k"}, {"R2", "10k"}, {"Upwr", "15"}}));
     const double utrig = 15.0 * 1000 / 10000;
-    const Series& rising = Named(plot, "Ui rising");
-    const Series& falling = Named(plot, "Ui falling");
+    const Curve& rising = Named(plot, "Ui rising");
+    const Curve& falling = Named(plot, "Ui falling");
     EXPECT_EQ(ValueAt(rising, utrig * 0.99), -15);
     EXPECT_EQ(ValueAt(rising, utrig * 1.01), 15);
     EXPECT_EQ(ValueAt(rising, -utrig * 1.01), -15);
@@ -188,7 +188,7 @@ TEST(PlotTest, ZenerAndReservoirMeetTheirDesign) {
         state.modes[1] = rectifier;
         state.texts = Recalculate(*FindForm("filter-cap"), state).texts;
         const Plot plot = PlotOf("filter-cap", state);
-        const Series& u = Named(plot, "Capacitor");
+        const Curve& u = Named(plot, "Capacitor");
         const auto lowest = std::min_element(u.points.begin(), u.points.end(),
                                              [](const Point& a, const Point& b) { return a.y < b.y; });
         EXPECT_NEAR(-lowest->y, Field("filter-cap", state, "DeltaU"), 0.01) << rectifier;
@@ -231,7 +231,7 @@ TEST(PlotTest, EveryPlotDrawsAndWritesOut) {
         SCOPED_TRACE(form->alias);
         const Plot plot = PlotOf(form->alias, OpenedState(*form));
         size_t points = 0;
-        for (const Series& s : plot.series) {
+        for (const Curve& s : plot.curves) {
             ASSERT_LT(static_cast<size_t>(s.axis), plot.yAxes.size());
             const Axis& y = plot.yAxes[static_cast<size_t>(s.axis)];
             for (const Point& p : s.points) {
@@ -242,7 +242,7 @@ TEST(PlotTest, EveryPlotDrawsAndWritesOut) {
             points += s.points.size();
         }
         const std::string svg = PlotSvg(plot);
-        for (const Series& s : plot.series)
+        for (const Curve& s : plot.curves)
             EXPECT_NE(svg.find(s.name.substr(0, s.name.find('\''))), std::string::npos) << s.name;
         for (const Marker& m : plot.markers)
             EXPECT_NE(svg.find(m.text), std::string::npos) << m.text;  // (an empty text is always found)
@@ -258,7 +258,7 @@ TEST(PlotTest, AsBuiltCurveJoinsTheFormsCurve) {
     const FormState built = Typed("rc-low-pass", {{"R", "1.6k"}, {"C", "100n"}});
     const PlotResult result = MakePlot(*FindForm("rc-low-pass"), wanted, &built);
     ASSERT_TRUE(result.plot.has_value());
-    const Series& asBuilt = Named(*result.plot, "Gain (as built)");
+    const Curve& asBuilt = Named(*result.plot, "Gain (as built)");
     EXPECT_TRUE(asBuilt.asBuilt);
     EXPECT_NEAR(ValueAt(asBuilt, 1 / (2 * std::numbers::pi * 1600 * 100e-9), true), 10 * std::log10(0.5),
                 1e-3);

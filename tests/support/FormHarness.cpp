@@ -18,7 +18,7 @@ void Open(CCalcFormDlg& form) {
 
 std::unique_ptr<CCalcFormDlg> OpenCommand(int commandId) {
     const FormCommand* command = FindFormCommand(commandId);
-    if (command == nullptr || command->create == nullptr)
+    if (command == nullptr)
         return nullptr;
     std::unique_ptr<CCalcFormDlg> form = command->create();
     Open(*form);

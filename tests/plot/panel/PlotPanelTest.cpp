@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QGraphicsTextItem>
 #include <QGraphicsView>
 #include <QImage>
 #include <QPainter>
@@ -103,6 +104,30 @@ TEST(PlotPanel, DrawsEveryFormsCurveInLightAndDark) {
     }
 }
 
+// The op-amp stages' charts say under their titles that the curve is the
+// ideal stage's, not the form's 0.7 R C; a plot without a note has its title alone.
+TEST(PlotPanel, ChartTitleCarriesTheNote) {
+    forms::PlotPanel panel;
+    panel.resize(640, 460);
+    panel.show();
+    for (const char* alias : {"differentiator", "integrator", "rc-low-pass"}) {
+        const engine::FormModel& form = *engine::FindForm(alias);
+        panel.Update(form, engine::OpenedState(form));
+        ASSERT_TRUE(panel.HasCurve()) << alias;
+        QApplication::processEvents();
+        const QGraphicsView* view = panel.findChild<QGraphicsView*>();
+        ASSERT_TRUE(view != nullptr && view->scene() != nullptr);
+        QString texts;
+        for (const QGraphicsItem* item : view->scene()->items()) {
+            if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item))
+                texts += text->toPlainText() + QLatin1Char('\n');
+        }
+        EXPECT_TRUE(texts.contains(QString::fromStdString(panel.CurrentPlot()->title))) << alias;
+        EXPECT_EQ(texts.contains(QStringLiteral("0.7 R C")), std::string(alias) != "rc-low-pass")
+            << alias << ": " << texts.toStdString();
+    }
+}
+
 TEST(PlotPanel, SaysWhyWhenNothingCanBeDrawn) {
     const engine::FormModel& form = *engine::FindForm("rc-low-pass");
     engine::FormState state = engine::OpenedState(form);
@@ -185,13 +210,13 @@ TEST(PlotPanel, NonFinitePointsNeverReachTheChart) {
     const engine::plot::Plot good = *panel.CurrentPlot();
     for (const double bad : {NAN, INFINITY, -INFINITY}) {
         engine::plot::Plot plot = good;
-        for (engine::plot::Series& s : plot.series)
+        for (engine::plot::Curve& s : plot.curves)
             for (size_t i = 0; i < s.points.size(); i += 3)
                 s.points[i].y = bad;
         for (engine::plot::Marker& m : plot.markers)
             m.y = bad;
         EXPECT_FALSE(forms::WhyNotDrawable(plot));
-        for (engine::plot::Series& s : plot.series)
+        for (engine::plot::Curve& s : plot.curves)
             for (engine::plot::Point& p : s.points)
                 p.y = bad;
         EXPECT_TRUE(forms::WhyNotDrawable(plot));
