@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/FormFeatures.h"
+
 namespace engine {
 
 // The kind of quantity a field holds, for tools that pick parts, plot or
@@ -101,6 +103,9 @@ struct FormModel {
     const char* statusDefault = "";
     DesignFunction design = nullptr;
     EnableFunction enable = nullptr;
+    parts::FormParts parts = {};
+    plot::FormPlot plot = {};
+    spice::DeckBuilder deck = nullptr;
 
     // -1 when the form has no such field.
     int FieldIndexByName(std::string_view name) const;

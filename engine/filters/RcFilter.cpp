@@ -22,7 +22,8 @@ void ComputeRcFilter(std::span<double> v, std::span<const int> modes) {
     }
 }
 
-engine::FormModel rc_filter::Describe(const engine::FormName& name) {
+engine::FormModel rc_filter::Describe(const engine::FormName& name, engine::plot::PlotBuilder plot,
+                                      engine::spice::DeckBuilder deck) {
     using engine::Quantity;
     engine::FormModel model = engine::NamedModel(name);
     model.fields = {{"C", "C (Farad)", "F", Quantity::kCapacitance, "10n"},
@@ -31,5 +32,8 @@ engine::FormModel rc_filter::Describe(const engine::FormName& name) {
     model.radioGroups = {{{{"R and C"}, {"C and Fc"}}, 0}};
     model.inputsByMode = {{kR, kC}, {kC, kFc}};
     model.compute = ComputeRcFilter;
+    model.parts = {{kR, kC}, {kRAndC, kRAndC}};
+    model.plot = {{kR, kC, kFc}, plot};
+    model.deck = deck;
     return model;
 }

@@ -10,7 +10,9 @@ namespace rc_filter {
 enum Field { kC, kFc, kR };
 enum Mode { kRAndC, kCAndFc };
 
-engine::FormModel Describe(const engine::FormName& name);
+// plot and deck: the form's own frequency response and circuit.
+engine::FormModel Describe(const engine::FormName& name, engine::plot::PlotBuilder plot,
+                           engine::spice::DeckBuilder deck);
 }  // namespace rc_filter
 
 void ComputeRcFilter(std::span<double> values, std::span<const int> modes);

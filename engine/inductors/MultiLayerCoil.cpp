@@ -46,6 +46,7 @@ const engine::FormModel& MultiLayerCoilModel() {
         },
         .inputsByMode = {{kD, kE, kN, kP}, {kD, kE, kL, kP}},
         .compute = ComputeMultiLayerCoil,
+        .parts = {{}, {}, {}, "a wound coil has no standard values"},
     };
     // clang-format on
     return model;

@@ -50,6 +50,7 @@ const engine::FormModel& PrintedCoilModel() {
         },
         .inputsByMode = {{kD1, kD2, kN}, {kD1, kD2, kL}},
         .compute = ComputePrintedCoil,
+        .parts = {{}, {}, {}, "an etched coil has no standard values"},
     };
     // clang-format on
     return model;

@@ -43,6 +43,7 @@ const engine::FormModel& SingleLayerCoilModel() {
         },
         .inputsByMode = {{kD, kN, kP}, {kD, kL, kP}},
         .compute = ComputeSingleLayerCoil,
+        .parts = {{}, {}, {}, "a wound coil has no standard values"},
     };
     // clang-format on
     return model;

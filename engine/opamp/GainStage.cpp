@@ -29,7 +29,8 @@ void ComputeGainStage(std::span<double> v, std::span<const int> modes, Stage sta
     }
 }
 
-engine::FormModel gain_stage::Describe(const engine::FormName& name, engine::ComputeFunction compute) {
+engine::FormModel gain_stage::Describe(const engine::FormName& name, engine::ComputeFunction compute,
+                                       engine::spice::DeckBuilder deck) {
     using engine::Quantity;
     engine::FormModel model = engine::NamedModel(name);
     model.fields = {{"G", "G (gain)", "", Quantity::kGain, "1"},
@@ -38,5 +39,7 @@ engine::FormModel gain_stage::Describe(const engine::FormName& name, engine::Com
     model.radioGroups = {{{{"R1 and R2"}, {"R1 and G"}}, 0}};
     model.inputsByMode = {{kR1, kR2}, {kR1, kG}};
     model.compute = compute;
+    model.parts = {{kR1, kR2}, {kR1AndR2, kR1AndR2}};
+    model.deck = deck;
     return model;
 }

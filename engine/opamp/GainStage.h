@@ -12,7 +12,9 @@ enum Field { kG, kR1, kR2 };
 enum Mode { kR1AndR2, kR1AndG };
 enum class Stage { kInverting, kNonInverting };
 
-engine::FormModel Describe(const engine::FormName& name, engine::ComputeFunction compute);
+// deck: the stage's own circuit.
+engine::FormModel Describe(const engine::FormName& name, engine::ComputeFunction compute,
+                           engine::spice::DeckBuilder deck);
 }  // namespace gain_stage
 
 void ComputeGainStage(std::span<double> values, std::span<const int> modes, gain_stage::Stage stage);

@@ -1,5 +1,7 @@
 #include "engine/opamp/InvertingAmp.h"
 
+#include "engine/spice/DeckBuilders.h"
+
 using namespace gain_stage;
 
 void ComputeInvertingAmp(std::span<double> values, std::span<const int> modes) {
@@ -7,7 +9,8 @@ void ComputeInvertingAmp(std::span<double> values, std::span<const int> modes) {
 }
 
 const engine::FormModel& InvertingAmpModel() {
-    static const engine::FormModel model = gain_stage::Describe(
-        {"CInvertingAmpDlg", "inverting-amp", "Inverting amplifier"}, ComputeInvertingAmp);
+    static const engine::FormModel model =
+        gain_stage::Describe({"CInvertingAmpDlg", "inverting-amp", "Inverting amplifier"},
+                             ComputeInvertingAmp, engine::spice::InvertingAmpDeck);
     return model;
 }

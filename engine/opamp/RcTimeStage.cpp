@@ -28,7 +28,8 @@ void ComputeRcTimeStage(std::span<double> v, std::span<const int> modes) {
     }
 }
 
-engine::FormModel rc_time::Describe(const engine::FormName& name) {
+engine::FormModel rc_time::Describe(const engine::FormName& name, engine::plot::PlotBuilder plot,
+                                    engine::spice::DeckBuilder deck) {
     using engine::Quantity;
     engine::FormModel model = engine::NamedModel(name);
     model.fields = {{"C", "C (Farad)", "F", Quantity::kCapacitance, "10n"},
@@ -37,5 +38,8 @@ engine::FormModel rc_time::Describe(const engine::FormName& name) {
     model.radioGroups = {{{{"R and C"}, {"R and DeltaT"}}, 0}};
     model.inputsByMode = {{kR, kC}, {kR, kDeltaT}};
     model.compute = ComputeRcTimeStage;
+    model.parts = {{kR, kC}, {kRAndC, kRAndC}};
+    model.plot = {{kR, kC}, plot};
+    model.deck = deck;
     return model;
 }

@@ -10,7 +10,9 @@ namespace rc_time {
 enum Field { kC, kDeltaT, kR };
 enum Mode { kRAndC, kRAndDeltaT };
 
-engine::FormModel Describe(const engine::FormName& name);
+// plot and deck: the stage's own frequency response and circuit.
+engine::FormModel Describe(const engine::FormName& name, engine::plot::PlotBuilder plot,
+                           engine::spice::DeckBuilder deck);
 }  // namespace rc_time
 
 void ComputeRcTimeStage(std::span<double> values, std::span<const int> modes);

@@ -1,6 +1,8 @@
 #include "engine/opamp/SchmittTrigger.h"
 
 #include "core/EngValue.h"
+#include "engine/plot/PlotBuilders.h"
+#include "engine/spice/DeckBuilders.h"
 
 using namespace schmitt_trigger;
 
@@ -45,6 +47,9 @@ const engine::FormModel& SchmittTriggerModel() {
         },
         .inputsByMode = {{kR1, kR2, kUpwr}, {kR2, kUpwr, kUtrig}},
         .compute = ComputeSchmittTrigger,
+        .parts = {{kR1, kR2}, {kResistorsAndSupply, kResistorsAndSupply}},
+        .plot = {{kR1, kR2, kUpwr, kUtrig}, engine::plot::SchmittTriggerPlot},
+        .deck = engine::spice::SchmittTriggerDeck,
     };
     // clang-format on
     return model;

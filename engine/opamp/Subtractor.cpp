@@ -1,6 +1,7 @@
 #include "engine/opamp/Subtractor.h"
 
 #include "core/EngValue.h"
+#include "engine/spice/DeckBuilders.h"
 
 using namespace subtractor;
 
@@ -57,6 +58,8 @@ const engine::FormModel& SubtractorModel() {
         },
         .inputsByMode = {{kR1, kR2, kR3}, {kR2, kG1, kG2}},
         .compute = ComputeSubtractor,
+        .parts = {{kR1, kR2, kR3}, {kResistors, kResistors}},
+        .deck = engine::spice::SubtractorDeck,
     };
     // clang-format on
     return model;

@@ -1,6 +1,7 @@
 #include "engine/opamp/Summator.h"
 
 #include "core/EngValue.h"
+#include "engine/spice/DeckBuilders.h"
 
 using namespace summator;
 
@@ -53,6 +54,8 @@ const engine::FormModel& SummatorModel() {
         },
         .inputsByMode = {{kR1, kR2, kR3}, {kR3, kG1, kG2}},
         .compute = ComputeSummator,
+        .parts = {{kR1, kR2, kR3}, {kResistors, kResistors}},
+        .deck = engine::spice::SummatorDeck,
     };
     // clang-format on
     return model;

@@ -2,6 +2,8 @@
 
 #include "core/EngValue.h"
 #include "engine/Constants.h"
+#include "engine/plot/PlotBuilders.h"
+#include "engine/spice/DeckBuilders.h"
 
 using namespace astable555;
 
@@ -105,6 +107,11 @@ const engine::FormModel& Astable555Model() {
         },
         .inputsByMode = {{kR1, kR2, kC}, {kC, kTh, kTl}, {kC, kF, kDuty}},
         .compute = ComputeAstable555,
+        .parts = {{kR1, kR2, kC}, {kR1R2AndC, kR1R2AndC, kR1R2AndC},
+                  {{kR1, kMinR1, true, true, "under 100 ohm the discharge transistor shorts the supply"},
+                   {kDuty, 50, true, false, "at or below 50 % this circuit cannot oscillate"}}},
+        .plot = {{kR1, kR2, kC, kTh, kTl, kT}, engine::plot::Astable555Plot},
+        .deck = engine::spice::Astable555Deck,
     };
     // clang-format on
     return model;

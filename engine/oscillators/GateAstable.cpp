@@ -2,6 +2,8 @@
 
 #include "core/EngValue.h"
 #include "engine/Constants.h"
+#include "engine/plot/PlotBuilders.h"
+#include "engine/spice/DeckBuilders.h"
 
 using namespace gate_astable;
 
@@ -44,6 +46,9 @@ const engine::FormModel& GateAstableModel() {
         },
         .inputsByMode = {{kR, kC}, {kR, kT}},
         .compute = ComputeGateAstable,
+        .parts = {{kR, kC}, {kRAndC, kRAndC}},
+        .plot = {{kR, kC, kT}, engine::plot::GateAstablePlot},
+        .deck = engine::spice::GateAstableDeck,
     };
     // clang-format on
     return model;

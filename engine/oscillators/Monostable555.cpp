@@ -2,6 +2,8 @@
 
 #include "core/EngValue.h"
 #include "engine/Constants.h"
+#include "engine/plot/PlotBuilders.h"
+#include "engine/spice/DeckBuilders.h"
 
 using namespace monostable555;
 
@@ -40,6 +42,9 @@ const engine::FormModel& Monostable555Model() {
         },
         .inputsByMode = {{kR1, kC}, {kR1, kT}},
         .compute = ComputeMonostable555,
+        .parts = {{kR1, kC}, {kR1AndC, kR1AndC}},
+        .plot = {{kR1, kC, kT}, engine::plot::Monostable555Plot},
+        .deck = engine::spice::Monostable555Deck,
     };
     // clang-format on
     return model;

@@ -1,11 +1,9 @@
 #include <algorithm>
 
 #include "core/EngValue.h"
-#include "engine/parts/ClassAAsBuilt.h"
 #include "engine/parts/FormParts.h"
 #include "engine/parts/PartLines.h"
 #include "engine/parts/PartsReport.h"
-#include "engine/semiconductors/ClassAAmp.h"
 
 namespace engine::parts {
 
@@ -33,20 +31,19 @@ const char* PartKindName(PartKind kind) {
 }
 
 bool HasParts(const FormModel& form) {
-    const FormParts* declared = FindFormParts(form);
-    return &form == &ClassAAmpModel() || (declared != nullptr && !declared->parts.empty());
+    return form.parts.analyse != nullptr || !form.parts.parts.empty();
 }
 
 PartsReport AnalyseParts(const FormModel& form, const FormState& state, const PartsOptions& options) {
-    if (&form == &ClassAAmpModel())
-        return class_a_stage::AnalyseClassA(form, state, options);
+    if (form.parts.analyse != nullptr)
+        return form.parts.analyse(form, state, options);
     PartsReport report;
     report.form = form.className;
     report.seriesR = options.seriesR;
     report.seriesC = options.seriesC;
-    const FormParts* declared = FindFormParts(form);
-    if (declared == nullptr || declared->parts.empty()) {
-        report.noParts = declared != nullptr ? declared->noParts : "no parts declared";
+    const FormParts* declared = &form.parts;
+    if (declared->parts.empty()) {
+        report.noParts = *declared->noParts != '\0' ? declared->noParts : "no parts declared";
         return report;
     }
     report.hasParts = true;

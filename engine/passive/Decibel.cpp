@@ -76,6 +76,7 @@ const engine::FormModel& DecibelModel() {
         },
         .inputsByMode = {{kUi, kPi, kGain}, {kGain, kUo, kPo}, {kUi, kPi, kUo}, {kUi, kPi, kPo}},
         .compute = ComputeDecibel,
+        .parts = {{}, {}, {}, "levels and gains only"},
     };
     // clang-format on
     return model;

@@ -2,6 +2,8 @@
 
 #include "core/EngValue.h"
 #include "engine/Constants.h"
+#include "engine/plot/PlotBuilders.h"
+#include "engine/spice/DeckBuilders.h"
 
 using namespace filter_cap;
 
@@ -43,6 +45,10 @@ const engine::FormModel& FilterCapModel() {
         },
         .inputsByMode = {{kI, kDeltaU}, {kC, kI}, {kC, kDeltaU}},
         .compute = ComputeFilterCap,
+        // The load current stays what the form was given or worked out.
+        .parts = {{kC}, {kCAndI, kCAndI, kCAndDeltaU}},
+        .plot = {{kC, kDeltaU, kI}, engine::plot::FilterCapPlot},
+        .deck = engine::spice::FilterCapDeck,
     };
     // clang-format on
     return model;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/EngValue.h"
+#include "engine/spice/DeckBuilders.h"
 
 using namespace ohms_law;
 
@@ -69,6 +70,10 @@ const engine::FormModel& OhmsLawModel() {
         },
         .inputsByMode = {{kR, kI}, {kR, kU}, {kR, kP}, {kI, kU}, {kI, kP}, {kU, kP}},
         .compute = ComputeOhmsLaw,
+        // The one resistor is a part: a typed voltage is kept as the supply,
+        // else the current.
+        .parts = {{kR}, {kRAndI, kRAndU, kRAndP, kRAndU, kRAndI, kRAndU}},
+        .deck = engine::spice::OhmsLawDeck,
     };
     // clang-format on
     return model;

@@ -1,6 +1,7 @@
 #include "engine/passive/TwoCapacitors.h"
 
 #include "core/EngValue.h"
+#include "engine/spice/DeckBuilders.h"
 
 using namespace two_capacitors;
 
@@ -94,6 +95,8 @@ const engine::FormModel& TwoCapacitorsModel() {
         },
         .inputsByMode = {{kC1, kC2, kU}, {kC1, kC, kU}},
         .compute = ComputeTwoCapacitors,
+        .parts = {{kC1, kC2}, {kC1AndC2, kC1AndC2}},
+        .deck = engine::spice::TwoCapacitorsDeck,
     };
     // clang-format on
     return model;

@@ -1,6 +1,7 @@
 #include "engine/passive/TwoResistors.h"
 
 #include "core/EngValue.h"
+#include "engine/spice/DeckBuilders.h"
 
 using namespace two_resistors;
 
@@ -109,6 +110,8 @@ const engine::FormModel& TwoResistorsModel() {
         },
         .inputsByMode = {{kR1, kR2, kU}, {kR1, kR, kU}},
         .compute = ComputeTwoResistors,
+        .parts = {{kR1, kR2}, {kR1AndR2, kR1AndR2}},
+        .deck = engine::spice::TwoResistorsDeck,
     };
     // clang-format on
     return model;

@@ -1,10 +1,11 @@
 #pragma once
-// The curve builders of each kind of circuit, shared by the table of forms.
+// The curve builders of each kind of circuit, named in the forms' models.
 // Each takes the form's values once computed (SI units, in the model's field
 // order) and its modes, and gives the plot or the reason it has none.
 
 #include <span>
 
+#include "engine/FormFeatures.h"
 #include "engine/plot/Plot.h"
 
 namespace engine::plot {
@@ -17,8 +18,6 @@ struct CircuitValues {
     // form that rewrites an input (class A's Vout) designs from these.
     std::span<const double> given = {};
 };
-
-using PlotBuilder = PlotResult (*)(const CircuitValues& in);
 
 // Frequency responses.
 PlotResult RcLowPassPlot(const CircuitValues& in);

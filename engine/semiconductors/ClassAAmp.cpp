@@ -4,6 +4,9 @@
 
 #include "core/EngValue.h"
 #include "engine/Constants.h"
+#include "engine/parts/ClassAAsBuilt.h"
+#include "engine/plot/PlotBuilders.h"
+#include "engine/spice/DeckBuilders.h"
 
 using namespace class_a;
 
@@ -267,6 +270,10 @@ const engine::FormModel& ClassAAmpModel() {
         .statusDefault = "Not calculated yet",
         .design = RecalculateClassA,
         .enable = EnableClassA,
+        // Its parts are not fields: they come out of its design.
+        .parts = {.analyse = engine::parts::class_a_stage::AnalyseClassA},
+        .plot = {{class_a::kVcc, class_a::kBeta, class_a::kVin, class_a::kFmin, class_a::kRc}, engine::plot::ClassAPlot},
+        .deck = engine::spice::ClassAAmpDeck,
     };
     // clang-format on
     return model;

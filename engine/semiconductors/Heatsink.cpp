@@ -58,6 +58,7 @@ const engine::FormModel& HeatsinkModel() {
         },
         .inputsByMode = {{kRthPH, kRthJP, kTa, kTjmax, kPmax}, {kRthHA, kRthPH, kRthJP, kTjmax, kPmax}, {kRthHA, kRthPH, kRthJP, kTa, kPmax}},
         .compute = ComputeHeatsink,
+        .parts = {{}, {}, {}, "heatsinks are chosen by their thermal resistance, not from a series"},
     };
     // clang-format on
     return model;

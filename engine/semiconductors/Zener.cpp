@@ -1,6 +1,8 @@
 #include "engine/semiconductors/Zener.h"
 
 #include "core/EngValue.h"
+#include "engine/plot/PlotBuilders.h"
+#include "engine/spice/DeckBuilders.h"
 
 using namespace zener;
 
@@ -72,6 +74,10 @@ const engine::FormModel& ZenerModel() {
         },
         .inputsByMode = {{kUmax, kUmin, kUz, kPzmax}, {kUmax, kUmin, kUz, kIcmax}, {kUz, kPzmax, kR, kIcmax}},
         .compute = ComputeZener,
+        // The input range a standard R tolerates.
+        .parts = {{kR}, {kFromResistor, kFromResistor, kFromResistor}},
+        .plot = {{kUmax, kUmin, kUz, kPzmax, kR, kRcmin}, engine::plot::ZenerPlot},
+        .deck = engine::spice::ZenerDeck,
     };
     // clang-format on
     return model;

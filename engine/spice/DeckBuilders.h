@@ -2,11 +2,10 @@
 // One function per form that is a circuit: the circuit, its source, its
 // analysis and its measurements, from the form's values.
 
+#include "engine/FormFeatures.h"
 #include "engine/spice/SpiceNetlist.h"
 
 namespace engine::spice {
-
-using DeckBuilder = void (*)(const DeckInput& in, Netlist& deck);
 
 void OhmsLawDeck(const DeckInput& in, Netlist& deck);
 void TwoResistorsDeck(const DeckInput& in, Netlist& deck);

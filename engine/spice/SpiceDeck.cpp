@@ -4,67 +4,10 @@
 #include <cctype>
 
 #include "core/EngValue.h"
-#include "engine/filters/RcHighPass.h"
-#include "engine/filters/RcLowPass.h"
-#include "engine/filters/RcNotch.h"
-#include "engine/opamp/Differentiator.h"
-#include "engine/opamp/Integrator.h"
-#include "engine/opamp/InvertingAmp.h"
-#include "engine/opamp/NonInvertingAmp.h"
-#include "engine/opamp/SchmittTrigger.h"
-#include "engine/opamp/Subtractor.h"
-#include "engine/opamp/Summator.h"
-#include "engine/oscillators/Astable555.h"
-#include "engine/oscillators/GateAstable.h"
-#include "engine/oscillators/Monostable555.h"
-#include "engine/passive/FilterCap.h"
-#include "engine/passive/OhmsLaw.h"
-#include "engine/passive/TwoCapacitors.h"
-#include "engine/passive/TwoResistors.h"
-#include "engine/semiconductors/ClassAAmp.h"
-#include "engine/semiconductors/Zener.h"
 #include "engine/spice/DeckBuilders.h"
 
 namespace engine {
 namespace {
-
-using spice::DeckBuilder;
-
-struct DeckRow {
-    const FormModel& (*model)();
-    DeckBuilder build;
-};
-
-// The forms that are circuits; the decibels, the coils and the heatsink are not.
-constexpr DeckRow kDecks[] = {
-    {OhmsLawModel, spice::OhmsLawDeck},
-    {TwoResistorsModel, spice::TwoResistorsDeck},
-    {TwoCapacitorsModel, spice::TwoCapacitorsDeck},
-    {FilterCapModel, spice::FilterCapDeck},
-    {ZenerModel, spice::ZenerDeck},
-    {ClassAAmpModel, spice::ClassAAmpDeck},
-    {InvertingAmpModel, spice::InvertingAmpDeck},
-    {NonInvertingAmpModel, spice::NonInvertingAmpDeck},
-    {DifferentiatorModel, spice::DifferentiatorDeck},
-    {IntegratorModel, spice::IntegratorDeck},
-    {SummatorModel, spice::SummatorDeck},
-    {SubtractorModel, spice::SubtractorDeck},
-    {SchmittTriggerModel, spice::SchmittTriggerDeck},
-    {Astable555Model, spice::Astable555Deck},
-    {Monostable555Model, spice::Monostable555Deck},
-    {GateAstableModel, spice::GateAstableDeck},
-    {RcLowPassModel, spice::RcLowPassDeck},
-    {RcHighPassModel, spice::RcHighPassDeck},
-    {RcNotchModel, spice::RcNotchDeck},
-};
-
-DeckBuilder FindBuilder(const FormModel& form) {
-    for (const DeckRow& row : kDecks) {
-        if (&row.model() == &form)
-            return row.build;
-    }
-    return nullptr;
-}
 
 // Labels are UTF-8, texts Latin-1: the deck is ASCII but for the micro sign,
 // written as "u".
@@ -116,14 +59,13 @@ void WriteHeader(const FormModel& form, const FormState& state, const SpiceOptio
 }  // namespace
 
 bool HasSpiceDeck(const FormModel& form) {
-    return FindBuilder(form) != nullptr;
+    return form.deck != nullptr;
 }
 
 SpiceDeckResult BuildSpiceDeck(const FormModel& form, const FormState& given, const SpiceOptions& options) {
     const FormState state = Normalised(form, given);
     SpiceDeckResult result;
-    const DeckBuilder build = FindBuilder(form);
-    if (build == nullptr)
+    if (form.deck == nullptr)
         return result;
     spice::DeckInput input{form, ParseFields(form, state.texts), state.modes, state.checks, options, {}, {}};
     // A field that shows Error reads as 0; the deck says which it was.
@@ -138,7 +80,7 @@ SpiceDeckResult BuildSpiceDeck(const FormModel& form, const FormState& given, co
             input.v[field] = value;
     }
     spice::Netlist deck;
-    build(input, deck);
+    form.deck(input, deck);
 
     std::vector<std::string> lines;
     WriteHeader(form, state, options, lines);
