@@ -1,16 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <array>
-
-#include "core/EngValue.h"
 #include "forms/inductors/MultiLayerCoilDlg.h"
 #include "tests/support/FormHarness.h"
 
 using namespace multi_layer_coil;
 
 namespace {
-
-constexpr double E = kErrorValue;
 
 // Fields: D 1032, P 1033, E 1038, N 1034, L 1035; radios 1030 and 1031.
 TEST(MultiLayerCoilForm, OpensFromItsMenuCommandWithLComputed) {
